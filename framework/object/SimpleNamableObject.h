@@ -1,0 +1,24 @@
+#pragma once
+
+#include "NamableObject.h"
+
+// A namable object that stores its name itself.
+class SimpleNamableObject : public virtual NamableObject
+{
+public:
+    explicit SimpleNamableObject (const juce::String& initialName = {}) : name (initialName) {}
+    ~SimpleNamableObject() override = default;
+
+    virtual void setName (const juce::String& newName, bool forceNotification);
+    void setName (const juce::String& newName) override { setName (newName, false); }
+    juce::String getName() const override { return name; }
+
+    virtual void setNameReadOnly (bool shouldBeReadOnly);
+    bool isNameReadOnly() const override { return nameReadOnly; }
+
+    virtual void nameChanged() { sendChangeMessage(); }
+
+private:
+    juce::String name;
+    bool nameReadOnly = false;
+};

@@ -1,0 +1,74 @@
+#include "TestSupport.h"
+
+#include <cstdlib>
+
+namespace juce
+{
+// The Linux message loop's own step; the plug-in is built without modal loops.
+bool dispatchNextMessageOnSystemQueue (bool returnIfNoPendingMessages);
+}
+
+namespace corvane::test
+{
+namespace
+{
+juce::File& homeFolder()
+{
+    static juce::File home;
+    return home;
+}
+} // namespace
+
+void redirectDataFolders()
+{
+    auto base = juce::File::getSpecialLocation (juce::File::tempDirectory)
+                    .getNonexistentChildFile ("corvane-test-home", {}, false);
+    base.createDirectory();
+    homeFolder() = base;
+
+    const auto set = [] (const char* name, const juce::File& f)
+    {
+        f.createDirectory();
+        ::setenv (name, f.getFullPathName().toRawUTF8(), 1);
+    };
+
+    set ("HOME", base);
+    set ("XDG_CONFIG_HOME", base.getChildFile (".config"));
+    set ("XDG_DATA_HOME", base.getChildFile (".local/share"));
+    set ("XDG_CACHE_HOME", base.getChildFile (".cache"));
+
+    std::atexit ([] { homeFolder().deleteRecursively(); });
+}
+
+juce::File testHome()
+{
+    return homeFolder();
+}
+
+TempFolder::TempFolder()
+    : folder (testHome().getNonexistentChildFile ("tmp", {}, false))
+{
+    folder.createDirectory();
+}
+
+TempFolder::~TempFolder()
+{
+    folder.deleteRecursively();
+}
+
+bool pumpUntil (const std::function<bool()>& condition, int timeoutMs)
+{
+    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs;
+
+    while (! condition())
+    {
+        if (juce::Time::getMillisecondCounter() > end)
+            return condition();
+
+        if (! juce::dispatchNextMessageOnSystemQueue (true))
+            juce::Thread::sleep (1);
+    }
+
+    return true;
+}
+} // namespace corvane::test
