@@ -132,6 +132,7 @@ void QwelFrame::restoreStateFromXml (const juce::XmlElement& xml)
 
     guiWidth = readSize (xml, "guiw", guiWidth);
     guiHeight = readSize (xml, "guih", guiHeight);
+    guiSizeRestored = guiSizeRestored || xml.hasAttribute ("guiw") || xml.hasAttribute ("guih");
     bypassed = readFlag (xml, "bypassed", bypassed.load());
     sendChangeMessage();
 

@@ -52,6 +52,8 @@ public:
     int getGuiWidth() const noexcept { return guiWidth; }
     int getGuiHeight() const noexcept { return guiHeight; }
     void setGuiSize (int width, int height);
+    // True once a host state has set the editor size.
+    bool hasRestoredGuiSize() const noexcept { return guiSizeRestored; }
     bool isFullscreen() const noexcept { return fullscreen; }
     void setFullscreen (bool shouldBeFullscreen);
 
@@ -63,6 +65,7 @@ protected:
     int guiHeight = 500;
     int guiWidth = 900;
     bool fullscreen = false;
+    bool guiSizeRestored = false;
     std::unique_ptr<Product> product;
     // Held by processBlock for a whole block and by every model edit of the user interface.
     juce::CriticalSection processLock;

@@ -32,5 +32,7 @@ public:
     static juce::Rectangle<int> defaultEditorSize (juce::Rectangle<int> userArea);
 
 private:
+    static void applyDefaultEditorSize (QwelFrame& frame);
+
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (CorvaneProduct)
 };
