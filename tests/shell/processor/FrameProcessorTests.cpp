@@ -302,3 +302,43 @@ TEST (AudioFormats, OfferAWildcardOfEveryExtensionAndTellWhatTheyHandle)
     EXPECT_FALSE (formats.canHandleFile (juce::File ("/tmp/a.txt")));
     EXPECT_FALSE (formats.canHandleFile (juce::File ("/tmp/wav")));
 }
+
+TEST_F (FrameProcessor, SurvivesMutatedStateChunks)
+{
+    frame->setGuiSize (640, 480);
+    const auto valid = saveState (*frame);
+    juce::Random random (42);
+
+    for (int round = 0; round < 3000; ++round)
+    {
+        juce::MemoryBlock chunk (valid);
+        auto* bytes = static_cast<juce::uint8*> (chunk.getData());
+
+        switch (round % 3)
+        {
+            case 0: // flip bytes, the size header included
+                for (int i = 0; i < 1 + random.nextInt (8); ++i)
+                    bytes[random.nextInt ((int) chunk.getSize())] ^= (juce::uint8) (1 + random.nextInt (255));
+                break;
+            case 1: // cut it short
+                chunk.setSize ((size_t) random.nextInt ((int) chunk.getSize()));
+                break;
+            default: // garble the XML text but keep the envelope consistent
+            {
+                auto xml = juce::AudioProcessor::getXmlFromBinary (valid.getData(), (int) valid.getSize());
+                auto text = xml->toString();
+                const int at = random.nextInt (text.length());
+                text = text.replaceSection (at, random.nextInt (6), juce::String::charToString ((juce::juce_wchar) (32 + random.nextInt (95))));
+                if (auto garbled = juce::parseXML (text))
+                    juce::AudioProcessor::copyXmlToBinary (*garbled, chunk);
+                break;
+            }
+        }
+
+        frame->setStateInformation (chunk.getData(), (int) chunk.getSize());
+
+        ASSERT_GT (frame->getGuiWidth(), 0);
+        ASSERT_GT (frame->getGuiHeight(), 0);
+        ASSERT_FALSE (frame->isSuspended());
+    }
+}
