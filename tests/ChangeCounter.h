@@ -8,7 +8,7 @@ namespace corvane::test
 class ChangeCounter : public juce::ChangeListener
 {
 public:
-    explicit ChangeCounter (juce::ChangeBroadcaster& source) : source (source) { source.addChangeListener (this); }
+    explicit ChangeCounter (juce::ChangeBroadcaster& broadcaster) : source (broadcaster) { source.addChangeListener (this); }
     ~ChangeCounter() override { source.removeChangeListener (this); }
 
     void changeListenerCallback (juce::ChangeBroadcaster*) override { ++count; }

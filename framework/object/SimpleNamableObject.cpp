@@ -2,10 +2,10 @@
 
 void SimpleNamableObject::setName (const juce::String& newName, bool forceNotification)
 {
-    if (newName == name && ! forceNotification)
+    if (newName == objectName && ! forceNotification)
         return;
 
-    name = newName;
+    objectName = newName;
     nameChanged();
 }
 

@@ -6,12 +6,12 @@
 class SimpleNamableObject : public virtual NamableObject
 {
 public:
-    explicit SimpleNamableObject (const juce::String& initialName = {}) : name (initialName) {}
+    explicit SimpleNamableObject (const juce::String& initialName = {}) : objectName (initialName) {}
     ~SimpleNamableObject() override = default;
 
     virtual void setName (const juce::String& newName, bool forceNotification);
     void setName (const juce::String& newName) override { setName (newName, false); }
-    juce::String getName() const override { return name; }
+    juce::String getName() const override { return objectName; }
 
     virtual void setNameReadOnly (bool shouldBeReadOnly);
     bool isNameReadOnly() const override { return nameReadOnly; }
@@ -19,6 +19,6 @@ public:
     virtual void nameChanged() { sendChangeMessage(); }
 
 private:
-    juce::String name;
+    juce::String objectName;
     bool nameReadOnly = false;
 };

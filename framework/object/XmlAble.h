@@ -20,7 +20,7 @@ public:
         copyMode = 2
     };
 
-    explicit XmlAble (const juce::String& typeName = {}) : typeName (typeName) {}
+    explicit XmlAble (const juce::String& initialTypeName = {}) : xmlTypeName (initialTypeName) {}
     ~XmlAble() override = default;
 
     void presetLoaded (PresetListBase* source, const juce::XmlElement& preset, QwelHistory* history) override;
@@ -31,17 +31,17 @@ public:
     virtual std::unique_ptr<juce::XmlElement> createXml() = 0;
     virtual juce::String getXmlTag() = 0;
     virtual const juce::XmlElement* findXml (const juce::XmlElement& parent);
-    virtual juce::String getTypeName() const { return typeName; }
+    virtual juce::String getTypeName() const { return xmlTypeName; }
     virtual void readAttributes (const juce::XmlElement& element, int mode, QwelHistory* history) = 0;
     virtual void writeAttributes (juce::XmlElement& element, int mode) = 0;
 
 protected:
-    void setTypeName (const juce::String& newTypeName) { typeName = newTypeName; }
+    void setTypeName (const juce::String& newTypeName) { xmlTypeName = newTypeName; }
 
     // Helpers for the usual implementations of getXmlTag and createXml.
     juce::String makeXmlTag (const juce::String& classWord) const;
     std::unique_ptr<juce::XmlElement> makeXml (const juce::String& classWord);
 
 private:
-    juce::String typeName;
+    juce::String xmlTypeName;
 };

@@ -7,7 +7,7 @@
 class XmlAbleFactory : public NamedObject
 {
 public:
-    explicit XmlAbleFactory (const juce::String& factoryName) : factoryName (factoryName) {}
+    explicit XmlAbleFactory (const juce::String& nameOfFactory) : factoryName (nameOfFactory) {}
     ~XmlAbleFactory() override;
 
     juce::String getName() const override { return factoryName; }

@@ -21,7 +21,7 @@ public:
         virtual void parameterChanged (Parameter* parameter) = 0;
     };
 
-    explicit Parameter (const juce::String& name);
+    explicit Parameter (const juce::String& parameterName);
     ~Parameter() override;
 
     // The saved form: tag is the name in lower case followed by "parameter".
@@ -60,7 +60,7 @@ public:
     void setLocked (bool shouldBeLocked) noexcept { locked = shouldBeLocked; }
     bool isLocked() const noexcept { return locked; }
     void setClampToRange (bool shouldClamp) noexcept { clampToRange = shouldClamp; }
-    void setIconName (const juce::String& name) { iconName = name; }
+    void setIconName (const juce::String& newIconName) { iconName = newIconName; }
 
     // Finds the element a preset keeps this parameter in, or null.
     const juce::XmlElement* findPresetXml (const juce::XmlElement& element, const juce::String& key) const;

@@ -57,10 +57,10 @@ const juce::String QwelFrame::getName() const
     return AudioProcessorLight::getName();
 }
 
-void QwelFrame::prepareToPlay (double sampleRate, int blockSize)
+void QwelFrame::prepareToPlay (double newSampleRate, int newBlockSize)
 {
     if (product != nullptr)
-        product->prepareToPlay (sampleRate, blockSize);
+        product->prepareToPlay (newSampleRate, newBlockSize);
 }
 
 void QwelFrame::releaseResources()
@@ -166,8 +166,8 @@ juce::PopupMenu QwelFrame::getMenuForIndex (int, const juce::String& menuName)
 {
     juce::PopupMenu menu;
 
-    for (auto id : getCommandsInCategory (menuName))
-        menu.addCommandItem (this, id);
+    for (auto commandId : getCommandsInCategory (menuName))
+        menu.addCommandItem (this, commandId);
 
     return menu;
 }

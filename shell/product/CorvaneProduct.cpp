@@ -2,12 +2,12 @@
 
 #include "shell/processor/QwelStudioFrame.h"
 
-CorvaneProduct::CorvaneProduct (QwelFrame& frame)
-    : Product (frame, "Corvane")
+CorvaneProduct::CorvaneProduct (QwelFrame& hostFrame)
+    : Product (hostFrame, "Corvane")
 {
     setName ("Corvane");
 
-    if (auto* studio = dynamic_cast<QwelStudioFrame*> (&frame))
+    if (auto* studio = dynamic_cast<QwelStudioFrame*> (&hostFrame))
         studio->setAudioOutputPort (getOutputPort());
 
     // The displays may only be asked on the message thread; hosts create instances elsewhere
@@ -15,11 +15,11 @@ CorvaneProduct::CorvaneProduct (QwelFrame& frame)
     auto* mm = juce::MessageManager::getInstanceWithoutCreating();
     if (mm != nullptr && mm->currentThreadHasLockedMessageManager())
     {
-        applyDefaultEditorSize (frame);
+        applyDefaultEditorSize (hostFrame);
     }
     else
     {
-        juce::WeakReference<QwelFrame> weakFrame (&frame);
+        juce::WeakReference<QwelFrame> weakFrame (&hostFrame);
         juce::MessageManager::callAsync ([weakFrame]
         {
             if (auto* f = weakFrame.get())
@@ -28,16 +28,16 @@ CorvaneProduct::CorvaneProduct (QwelFrame& frame)
     }
 }
 
-void CorvaneProduct::applyDefaultEditorSize (QwelFrame& frame)
+void CorvaneProduct::applyDefaultEditorSize (QwelFrame& hostFrame)
 {
     // A size restored from the host's state wins over the default.
-    if (frame.hasRestoredGuiSize())
+    if (hostFrame.hasRestoredGuiSize())
         return;
 
     if (auto* display = juce::Desktop::getInstance().getDisplays().getPrimaryDisplay())
     {
         const auto size = defaultEditorSize (display->userArea);
-        frame.setGuiSize (size.getWidth(), size.getHeight());
+        hostFrame.setGuiSize (size.getWidth(), size.getHeight());
     }
 }
 

@@ -10,7 +10,7 @@ class CorvaneProduct : public Product,
                        public CorvaneNode
 {
 public:
-    explicit CorvaneProduct (QwelFrame& frame);
+    explicit CorvaneProduct (QwelFrame& hostFrame);
     ~CorvaneProduct() override;
 
     double getVersion() override { return 1.7; }
@@ -32,7 +32,7 @@ public:
     static juce::Rectangle<int> defaultEditorSize (juce::Rectangle<int> userArea);
 
 private:
-    static void applyDefaultEditorSize (QwelFrame& frame);
+    static void applyDefaultEditorSize (QwelFrame& hostFrame);
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (CorvaneProduct)
 };

@@ -8,7 +8,7 @@ class AudioItem : public virtual SimpleNamableObject,
                   public DraggableObject
 {
 public:
-    explicit AudioItem (const juce::String& name = {}) { setName (name); }
+    explicit AudioItem (const juce::String& itemName = {}) { setName (itemName); }
     ~AudioItem() override = default;
 
     juce::String getIconName() const override { return "volume"; }

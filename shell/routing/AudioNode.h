@@ -8,7 +8,7 @@
 class AudioNode : public RoutingNode
 {
 public:
-    explicit AudioNode (const juce::String& name = {}) : RoutingNode (name) {}
+    explicit AudioNode (const juce::String& nodeName = {}) : RoutingNode (nodeName) {}
     ~AudioNode() override = default;
 
     void prepareBlock (int numSamples) override;

@@ -9,7 +9,7 @@ class AudioNode;
 class NodePort : public AudioItem
 {
 public:
-    explicit NodePort (AudioNode* owner, const juce::String& name = {}) : AudioItem (name), owner (owner) {}
+    explicit NodePort (AudioNode* ownerNode, const juce::String& portName = {}) : AudioItem (portName), owner (ownerNode) {}
     ~NodePort() override = default;
 
     AudioNode* getOwnerNode() const noexcept { return owner; }

@@ -7,7 +7,7 @@
 class RoutingNode : public AudioItem
 {
 public:
-    explicit RoutingNode (const juce::String& name = {}) : AudioItem (name) {}
+    explicit RoutingNode (const juce::String& nodeName = {}) : AudioItem (nodeName) {}
     ~RoutingNode() override = default;
 
     virtual void refreshLinks();

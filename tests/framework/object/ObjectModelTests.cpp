@@ -22,6 +22,7 @@ class Thing : public XmlAbleFactoryProduct,
 {
 public:
     juce::String getName() const override { return SimpleNamableObject::getName(); }
+    using SimpleNamableObject::setName;
     void setName (const juce::String& n) override { SimpleNamableObject::setName (n); }
     bool isNameReadOnly() const override { return SimpleNamableObject::isNameReadOnly(); }
 
@@ -40,7 +41,7 @@ public:
 
 struct CountingAction : juce::UndoableAction
 {
-    explicit CountingAction (int& performed) : performed (performed) {}
+    explicit CountingAction (int& counter) : performed (counter) {}
     bool perform() override { ++performed; return true; }
     bool undo() override { --performed; return true; }
     int& performed;

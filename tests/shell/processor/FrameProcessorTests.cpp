@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-juce::AudioProcessor* JUCE_CALLTYPE createPluginFilter();
 
 namespace
 {
@@ -254,7 +253,7 @@ TEST_F (FrameProcessor, NewSessionClearsTheHistoryAndTellsListenersAtOnce)
     int performed = 0;
     struct Action : juce::UndoableAction
     {
-        explicit Action (int& n) : n (n) {}
+        explicit Action (int& counter) : n (counter) {}
         bool perform() override { ++n; return true; }
         bool undo() override { --n; return true; }
         int& n;
