@@ -16,9 +16,13 @@ QwelFrameGUI::QwelFrameGUI (QwelFrame& frameToShow)
             addAndMakeVisible (*productPanel);
     }
 
+    // Setting the limits resizes the editor; the frame's stored size must be read before.
+    const auto width = frame.getGuiWidth();
+    const auto height = frame.getGuiHeight();
     setResizable (true, true);
     setResizeLimits (200, 100, 8192, 8192);
-    setSize (frame.getGuiWidth(), frame.getGuiHeight());
+    setSize (width, height);
+    sizeKnown = true;
     frame.addChangeListener (this);
 }
 
@@ -46,7 +50,8 @@ void QwelFrameGUI::paint (juce::Graphics& g)
 
 void QwelFrameGUI::resized()
 {
-    frame.setGuiSize (getWidth(), getHeight());
+    if (sizeKnown)
+        frame.setGuiSize (getWidth(), getHeight());
 
     if (productPanel != nullptr)
         productPanel->setBounds (getLocalBounds());

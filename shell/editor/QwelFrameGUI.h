@@ -28,6 +28,7 @@ public:
 private:
     QwelFrame& frame;
     std::unique_ptr<juce::Component> productPanel;
+    bool sizeKnown = false;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (QwelFrameGUI)
 };
