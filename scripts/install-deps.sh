@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Corvane needs, from Debian's packages only.
+# Installs what building and running Corvane needs (and with --test what testing needs),
+# from Debian's packages only.
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config ccache git
@@ -9,8 +10,11 @@ packages=(
   libasound2-dev libjack-jackd2-dev libfreetype-dev libfontconfig1-dev
   libx11-dev libxext-dev libxinerama-dev libxrandr-dev libxcursor-dev libgl-dev libglu1-mesa-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth imagemagick lilv-utils libgl1-mesa-dri
 )
+# With --test: what the tests need to run headless and to load the plug-ins in real hosts.
+if [ "${1:-}" = "--test" ]; then
+  packages+=(xvfb xauth imagemagick libgl1-mesa-dri lilv-utils ardour clang)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
