@@ -13,7 +13,7 @@ packages=(
 )
 # With --test: what the tests need to run headless and to load the plug-ins in real hosts.
 if [ "${1:-}" = "--test" ]; then
-  packages+=(xvfb xauth imagemagick libgl1-mesa-dri lilv-utils ardour clang)
+  packages+=(xvfb xauth imagemagick libgl1-mesa-dri lilv-utils ardour)
 fi
 missing=()
 for p in "${packages[@]}"; do
