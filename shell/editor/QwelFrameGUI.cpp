@@ -73,10 +73,11 @@ void QwelFrameGUI::registerCommands()
                      QwelCommandIds::toggleFullscreen })
         addCommand (id);
 
-    // Registered with the frame so that the default keys work while the window has the
-    // keyboard focus and the menu model lists them. A command already known from an earlier
-    // editor keeps its entry: undo and redo change their names with the history, and the
-    // current name is asked from the target whenever it is shown.
+    // Registered with the frame so that the menu model lists them and ctrl+Z / ctrl+Y undo and
+    // redo while the window has the keyboard focus. The other default keys stay unbound: inside
+    // a host they would take the host's own save, new, open and quit keys away from it. A
+    // command already known from an earlier editor keeps its entry: undo and redo change their
+    // names with the history, and the current name is asked from the target whenever shown.
     for (auto id : getCommandIds())
     {
         if (frame.getCommandForID (id) != nullptr)
@@ -84,6 +85,10 @@ void QwelFrameGUI::registerCommands()
 
         juce::ApplicationCommandInfo info (id);
         getCommandInfo (id, info);
+
+        if (id != QwelCommandIds::undo && id != QwelCommandIds::redo)
+            info.defaultKeypresses.clear();
+
         frame.registerCommand (info);
     }
 

@@ -1,3 +1,4 @@
+#include "TestSupport.h"
 #include "framework/parameters/DBParameter.h"
 #include "framework/parameters/OnOffParameter.h"
 #include "framework/parameters/SteppedParameter.h"
@@ -31,12 +32,23 @@ TEST (Parameter, SettingTheCurrentValueIsSilentAndListenersRunInOrder)
     p.addListener (&first);
     p.addListener (&second);
 
+    struct ChangeCounter : juce::ChangeListener
+    {
+        void changeListenerCallback (juce::ChangeBroadcaster*) override { ++count; }
+        int count = 0;
+    } changes;
+    p.addChangeListener (&changes);
+
     p.setValue (&history, "gain", true, 5.0);
+    corvane::test::pumpUntil ([] { return false; }, 100);
     EXPECT_TRUE (log.isEmpty());
+    EXPECT_EQ (changes.count, 0);
     EXPECT_FALSE (history.canUndo());
 
     p.setValue (nullptr, {}, true, 7.0);
     EXPECT_EQ (log, juce::StringArray ({ "first:7", "second:7" }));
+    EXPECT_TRUE (corvane::test::pumpUntil ([&] { return changes.count == 1; }));
+    p.removeChangeListener (&changes);
 }
 
 TEST (Parameter, ClampsToItsRangeUnlessClampingIsOff)

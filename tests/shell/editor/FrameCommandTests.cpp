@@ -42,7 +42,20 @@ TEST_F (EditorFixture, ListsItsCommandsAndRegistersThemForMenusAndKeys)
     const juce::KeyPress ctrlZ ('z', juce::ModifierKeys::ctrlModifier, 0);
     EXPECT_EQ (keys->findCommandForKeyPress (ctrlZ), QwelCommandIds::undo);
     EXPECT_EQ (keys->findCommandForKeyPress (juce::KeyPress ('y', juce::ModifierKeys::ctrlModifier, 0)), QwelCommandIds::redo);
-    EXPECT_EQ (keys->findCommandForKeyPress (juce::KeyPress (juce::KeyPress::F1Key)), QwelCommandIds::toggleFullscreen);
+
+    // Keys that hosts use themselves are left to the host.
+    EXPECT_EQ (keys->findCommandForKeyPress (juce::KeyPress ('s', juce::ModifierKeys::ctrlModifier, 0)), 0);
+    EXPECT_EQ (keys->findCommandForKeyPress (juce::KeyPress ('q', juce::ModifierKeys::ctrlModifier, 0)), 0);
+    EXPECT_EQ (keys->findCommandForKeyPress (juce::KeyPress (juce::KeyPress::F1Key)), 0);
+
+    // The table itself keeps every default key.
+    juce::ApplicationCommandInfo save (QwelCommandIds::save);
+    editor->getCommandInfo (QwelCommandIds::save, save);
+    EXPECT_EQ (save.shortName, "save");
+    EXPECT_EQ (save.description, "saves content of selected editor");
+    EXPECT_EQ (save.categoryName, "file");
+    ASSERT_EQ (save.defaultKeypresses.size(), 1);
+    EXPECT_EQ (save.defaultKeypresses[0], juce::KeyPress ('s', juce::ModifierKeys::ctrlModifier, 0));
 
     // A second editor of the same frame registers again without complaint.
     editor.reset (dynamic_cast<QwelFrameGUI*> (frame.createEditor()));
