@@ -41,7 +41,11 @@ public:
     // A negative index, or one beyond the end, appends.
     void insertItem (ListItem* item, int index) override
     {
-        if (auto* typed = dynamic_cast<ItemClass*> (item); typed != nullptr && indexOf (item) < 0)
+        auto* typed = dynamic_cast<ItemClass*> (item);
+        // An item of another class would be owned by nobody.
+        jassert (typed != nullptr || item == nullptr);
+
+        if (typed != nullptr && indexOf (item) < 0)
             items.insert (index < 0 || index > items.size() ? -1 : index, typed);
 
         sendChangeMessage();
