@@ -234,8 +234,14 @@ bool PresetListBase::isModified()
 
         if (state != nullptr && saved != nullptr)
         {
-            state->removeAttribute ("version");
-            saved->removeAttribute ("version");
+            // A saved file carries its name, which the state never does; left in, every
+            // preset would count as modified the moment it was saved.
+            for (auto* attribute : { "version", "name" })
+            {
+                state->removeAttribute (attribute);
+                saved->removeAttribute (attribute);
+            }
+
             modified = ! presetsEqual (*state, *saved);
         }
     }
