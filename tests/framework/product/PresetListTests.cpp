@@ -1,6 +1,7 @@
 #include "framework/parameters/ParameterList.h"
 #include "framework/parameters/SimpleParameter.h"
-#include "framework/product/PresetListBase.h"
+#include "framework/product/PresetListGUI.h"
+#include "framework/object/HistorySource.h"
 #include "shell/history/QwelHistory.h"
 #include "TestSupport.h"
 
@@ -272,4 +273,50 @@ TEST_F (PresetFixture, SnapshotsCarryTheTime)
     const auto time = list.getSnapshot (0)->getStringAttribute ("time");
     EXPECT_TRUE (time.containsIgnoreCase ("am") || time.containsIgnoreCase ("pm")) << time;
     EXPECT_EQ (list.getSnapshot (0)->getChildByName ("parameters")->getNumChildElements(), 2);
+}
+
+namespace
+{
+// The editor around the preset bar, offering its history.
+struct Editor : public juce::Component, public HistorySource
+{
+    explicit Editor (QwelHistory& h) : history (h) { setSize (400, 18); }
+    QwelHistory* getHistory() override { return &history; }
+    QwelHistory& history;
+};
+} // namespace
+
+TEST_F (PresetFixture, PresetBarStepsAndTakesDropsAsUndoSteps)
+{
+    writeFile (list.user.getChildFile ("a.xml"), presetText ("a", 3.0, 0.3));
+    writeFile (list.user.getChildFile ("b.xml"), presetText ("b", 6.0, 0.6));
+    model.gain->setValue (nullptr, {}, true, 1.5);
+
+    Editor editor (history);
+    PresetListGUI bar (list);
+    editor.addAndMakeVisible (bar);
+
+    bar.getNextButton().triggerClick();
+    corvane::test::pumpUntil ([&] { return list.getCurrentName() == "a"; });
+    EXPECT_DOUBLE_EQ (model.gain->getValue(), 3.0);
+    EXPECT_EQ (history.getUndoDescription(), "change preset");
+
+    bar.getNextButton().triggerClick();
+    corvane::test::pumpUntil ([&] { return list.getCurrentName() == "b"; });
+    EXPECT_DOUBLE_EQ (model.gain->getValue(), 6.0);
+    EXPECT_TRUE (corvane::test::pumpUntil ([&] { return bar.getShownName() == "b"; }));
+
+    history.undo();
+    EXPECT_DOUBLE_EQ (model.gain->getValue(), 3.0);
+    history.undo();
+    EXPECT_DOUBLE_EQ (model.gain->getValue(), 1.5);
+
+    // A dropped preset file is loaded; other files are not wanted.
+    const auto dropped = temp.get().getChildFile ("dropped.xml");
+    writeFile (dropped, presetText ("dropped", 8.0, 0.8));
+    EXPECT_FALSE (bar.isInterestedInFileDrag ({ temp.get().getChildFile ("nothing.wav").getFullPathName() }));
+    EXPECT_TRUE (bar.isInterestedInFileDrag ({ dropped.getFullPathName() }));
+    bar.filesDropped ({ dropped.getFullPathName() }, 0, 0);
+    EXPECT_DOUBLE_EQ (model.gain->getValue(), 8.0);
+    EXPECT_EQ (list.getCurrentName(), "dropped");
 }
