@@ -2,6 +2,7 @@
 #include "framework/look/IconButton.h"
 #include "framework/look/PlinthLook.h"
 #include "framework/look/SVGIcon.h"
+#include "framework/product/PresetListGUI.h"
 
 #include <gtest/gtest.h>
 
@@ -133,6 +134,9 @@ private:
         panel->addSection ("global settings", rows);
         panel->addSection ("closed section", { new juce::TextPropertyComponent (textValue, "hidden", 40, false) }, false);
 
+        auto& presetBar = add (new PresetListGUI (presets), columnWidth + 10, top + 230, 300);
+        juce::ignoreUnused (presetBar);
+
         auto& scrollList = add (new juce::Viewport(), columnWidth + 10, top + 160, 300);
         scrollList.setSize (300, 60);
         auto* long_ = new juce::Component();
@@ -227,6 +231,7 @@ private:
     }
 
     int iconRows = 0;
+    PresetListBase presets { "gallery", "Gallery", "presets" };
     juce::OwnedArray<juce::Component> owned;
     juce::PropertyPanel* panel = nullptr;
     juce::Value boolValue { juce::var (true) }, textValue { juce::var ("bright keys") }, sliderValue { juce::var (0.4) },
