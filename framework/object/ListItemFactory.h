@@ -7,5 +7,6 @@ class ListItemFactory
 {
 public:
     virtual ~ListItemFactory() = default;
-    virtual ListItem* createListItem() = 0;
+    // The caller owns the new item; null when the kind is unknown.
+    virtual ListItem* createListItem (int kind) = 0;
 };

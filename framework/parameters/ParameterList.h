@@ -18,7 +18,7 @@ public:
 
     int getNumParameters() override { return parameters.size(); }
     Parameter* getParameter (int index) override { return parameters[index]; }
-    Parameter* getParameter (const juce::String& name) const { return byName[name]; }
+    Parameter* getParameter (const juce::String& parameterName) const { return byName[parameterName]; }
     juce::String getParameterName (int index) const { return names[index]; }
 
     // Writes a "parameters" element named after the list, children in reverse list order.

@@ -165,8 +165,8 @@ juce::PopupMenu QwelFrame::getMenuForIndex (int, const juce::String& menuName)
 {
     juce::PopupMenu menu;
 
-    for (auto id : getCommandsInCategory (menuName))
-        menu.addCommandItem (this, id);
+    for (auto commandId : getCommandsInCategory (menuName))
+        menu.addCommandItem (this, commandId);
 
     return menu;
 }
