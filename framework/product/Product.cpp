@@ -1,6 +1,10 @@
 #include "Product.h"
 
+#include "LabelTable.h"
 #include "Preset.h"
+#include "framework/parameters/ParameterPropertyComp.h"
+#include "framework/parameters/ParameterSourceGUI.h"
+#include "framework/parameters/Translate.h"
 #include "shell/processor/QwelFrame.h"
 
 Product::SafeDefaultButton::SafeDefaultButton (Product& owner)
@@ -20,7 +24,9 @@ Product::Product (QwelFrame& hostFrame, const juce::String& productName)
     : frame (&hostFrame)
 {
     setName (productName);
+    LabelTable::loadEnglish();
     helpDelay.setDisplayName ("help delay");
+    helpDelay.setHelpText (Translate::getInstance().translate ("shared", "helpDelay"));
     hostFrame.setProduct (this);
 }
 
@@ -33,12 +39,12 @@ QwelFrame* Product::getFrame() const
 
 juce::Component* Product::createParametersComponent()
 {
-    return nullptr;
+    return new ParameterSourceGUI (*this);
 }
 
 juce::Array<juce::PropertyComponent*> Product::getProperties()
 {
-    return { new SafeDefaultButton (*this) };
+    return { new SafeDefaultButton (*this), new ParameterPropertyComp (&helpDelay) };
 }
 
 Preset* Product::createPreset()

@@ -73,8 +73,9 @@ struct PresetFixture : public ::testing::Test
     juce::String presetText (const juce::String& name, double gain, double mix)
     {
         return "<preset type=\"testproduct\" version=\"1\" name=\"" + name + "\"><parameters name=\"params\">"
-               "<parameter name=\"mix\" value=\"" + juce::String (mix, 12) + "\"/>"
-               "<parameter name=\"gain\" value=\"" + juce::String (gain, 12) + "\"/></parameters></preset>";
+               "<parameter name=\"mix\" value=\"" + juce::String (mix, 12) + "\"><modulations/></parameter>"
+               "<parameter name=\"gain\" value=\"" + juce::String (gain, 12) + "\"><modulations/></parameter>"
+               "</parameters></preset>";
     }
 
     // The icon names of the menu's items by their texts, submenus included.

@@ -47,6 +47,15 @@ TEST_F (ProductFixture, PresetsCarryTheFramesParametersAndApplyUndoably)
     EXPECT_EQ (product->getHelpDelay().getDisplayName(), "help delay");
     EXPECT_DOUBLE_EQ (product->getHelpDelay().getValue(), 0.2);
     EXPECT_EQ (product->getPropertiesTitle(), "global settings");
+    EXPECT_FALSE (product->getHelpDelay().getHelpText().startsWith ("$"));
+    EXPECT_FALSE (product->getHelpDelay().getHelpText().startsWith ("!!"));
+
+    juce::OwnedArray<juce::PropertyComponent> rows;
+    rows.addArray (product->getProperties());
+    ASSERT_EQ (rows.size(), 2);
+    EXPECT_EQ (rows[0]->getName(), "save current state as default");
+    EXPECT_EQ (rows[1]->getName(), "help delay");
+    EXPECT_EQ (rows[1]->getPreferredHeight(), 20);
 
     gain->setValue (nullptr, {}, true, 4.0);
     std::unique_ptr<Preset> preset (product->createPreset());
@@ -59,6 +68,8 @@ TEST_F (ProductFixture, PresetsCarryTheFramesParametersAndApplyUndoably)
     frame.getHistory()->beginNewTransaction ("change preset");
     product->applyPreset (*preset, frame.getHistory());
     EXPECT_DOUBLE_EQ (gain->getValue(), 4.0);
+    frame.getHistory()->undo();
+    EXPECT_DOUBLE_EQ (gain->getValue(), 7.0);
 }
 
 TEST_F (ProductFixture, DefaultStateRoundTripsAndBadFilesAreIgnored)
