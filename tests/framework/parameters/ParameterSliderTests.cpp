@@ -1,7 +1,11 @@
+#include "framework/look/CompPopup.h"
 #include "framework/look/PlinthLook.h"
 #include "framework/object/HistorySource.h"
 #include "framework/object/LockSource.h"
 #include "framework/parameters/OnOffParameter.h"
+#include "framework/object/ServiceLookup.h"
+#include "framework/parameters/ParameterGroup.h"
+#include "framework/parameters/ParameterPopup.h"
 #include "framework/parameters/ParameterPropertyComp.h"
 #include "framework/parameters/ParameterSlider.h"
 #include "framework/parameters/SimpleParameter.h"
@@ -16,7 +20,11 @@ namespace
 // The editor around the sliders: it offers the model lock and the undo history.
 struct Editor : public juce::Component, public LockSource, public HistorySource
 {
-    Editor() { setSize (300, 100); }
+    Editor()
+    {
+        setSize (300, 100);
+        setVisible (true);
+    }
     juce::CriticalSection& getLock() override { return lock; }
     QwelHistory* getHistory() override { return &history; }
 
@@ -225,4 +233,45 @@ TEST_F (SliderFixture, PropertyRowIsTwentyHighAndNamedAfterTheParameter)
     EXPECT_EQ (row.getPreferredHeight(), 20);
     EXPECT_EQ (row.getName(), "help delay");
     EXPECT_EQ (row.getSlider().getChangeName(), "help delay");
+}
+
+namespace
+{
+// A panel whose parameter controls open the popup panel on a click.
+struct PopupGroup : public juce::Component, public ParameterGroup
+{
+    bool showsPopupOnClick() override { return true; }
+};
+} // namespace
+
+TEST_F (SliderFixture, GroupWithPopupsOpensOneSharedPanelPerParameter)
+{
+    SimpleParameter level ("level", 0.0, 1.0, 0.5);
+    level.setIconName ("volume");
+    PopupGroup group;
+    editor.addAndMakeVisible (group);
+    group.setBounds (0, 0, 300, 100);
+    ParameterSlider slider (1, &level, {}, false);
+    group.addAndMakeVisible (slider);
+    slider.setBounds (10, 10, 60, PlinthLook::controlSize);
+    ASSERT_TRUE (slider.popupEnabled());
+
+    const juce::Point<float> at (30.0f, 9.0f);
+    slider.mouseDown (event (slider, at, at));
+    auto* popup = CompPopup::getInstance();
+    auto* shown = dynamic_cast<ParameterPopup*> (popup->getContent());
+    ASSERT_NE (shown, nullptr);
+    EXPECT_EQ (shown->getParameter(), &level);
+    EXPECT_EQ (popup->getAnchor(), &slider);
+    slider.mouseUp (event (slider, at, at));
+
+    // The same parameter keeps its panel; its slider edits into the editor's history.
+    slider.mouseDown (event (slider, at, at));
+    EXPECT_EQ (popup->getContent(), shown);
+    EXPECT_EQ (findHistory (&shown->getSlider()), &editor.history);
+    EXPECT_EQ (&findLock (&shown->getSlider()), &editor.lock);
+    slider.mouseUp (event (slider, at, at));
+
+    popup->hide();
+    EXPECT_FALSE (ParameterSlider (1, &level, {}, false).popupEnabled());
 }
