@@ -1,7 +1,14 @@
 #include "framework/look/BevelOverlayComp.h"
+#include "framework/look/CompPopup.h"
 #include "framework/look/IconButton.h"
 #include "framework/look/PlinthLook.h"
 #include "framework/look/SVGIcon.h"
+#include "framework/parameters/OnOffParameter.h"
+#include "framework/parameters/ParameterPopup.h"
+#include "framework/parameters/ParameterPropertyComp.h"
+#include "framework/parameters/ParameterSlider.h"
+#include "framework/parameters/SimpleParameter.h"
+#include "framework/parameters/SteppedParameter.h"
 #include "framework/product/PresetListGUI.h"
 
 #include <gtest/gtest.h>
@@ -35,7 +42,13 @@ public:
         iconRows = (names.size() + 7) / 8;
         buildControls();
         setSize (2 * 8 * 84 + 20, 40 + iconRows * 100 + 560);
+
+        // The shared popup panel, opened from a slider as a click in a popup group does.
+        setVisible (true);
+        CompPopup::getInstance()->show (std::make_unique<ParameterPopup> (&modeParameter, nullptr), popupAnchor);
     }
+
+    ~Gallery() override { CompPopup::getInstance()->hide(); }
 
     void paint (juce::Graphics& g) override
     {
@@ -125,19 +138,39 @@ private:
 
         // A property panel with a section of standard rows.
         panel = &add (new juce::PropertyPanel(), columnWidth + 10, top, 300);
-        panel->setSize (300, 150);
+        panel->setSize (300, 180);
         juce::Array<juce::PropertyComponent*> rows;
         rows.add (new juce::BooleanPropertyComponent (boolValue, "switch", "on"));
         rows.add (new juce::TextPropertyComponent (textValue, "name", 40, false));
         rows.add (new juce::SliderPropertyComponent (sliderValue, "amount", 0.0, 1.0, 0.01));
         rows.add (new juce::ChoicePropertyComponent (choiceValue, "choice", { "one", "two" }, { 1, 2 }));
+        rows.add (new ParameterPropertyComp (&helpDelay));
         panel->addSection ("global settings", rows);
         panel->addSection ("closed section", { new juce::TextPropertyComponent (textValue, "hidden", 40, false) }, false);
 
-        auto& presetBar = add (new PresetListGUI (presets), columnWidth + 10, top + 230, 300);
+        // Parameter sliders: value shown, name shown, two options off and on, an icon, linked,
+        // disabled on a fixed range, and a popup panel.
+        levelParameter.setValue (nullptr, {}, true, 0.65);
+        offParameter.setValue (nullptr, {}, true, 0.0);
+        onParameter.setValue (nullptr, {}, true, 1.0);
+        volumeParameter.setIconName ("volume");
+        volumeParameter.setValue (nullptr, {}, true, 0.4);
+        const int px = 2 * columnWidth + 70;
+        add (new ParameterSlider (1, &levelParameter, "level", true), px, top, 120);
+        auto& named = add (new ParameterSlider (1, &levelParameter, "level", false), px, top + 24, 120);
+        named.timerCallback();
+        add (new ParameterSlider (1, &offParameter, {}, true), px, top + 48, 58);
+        add (new ParameterSlider (1, &onParameter, {}, true), px + 62, top + 48, 58);
+        auto& iconSlider = add (new ParameterSlider (1, &volumeParameter, {}, false), px, top + 72, 36);
+        iconSlider.timerCallback();
+        auto& linkedSlider = add (new ParameterSlider (1, &levelParameter, "linked", true), px + 40, top + 72, 80);
+        linkedSlider.addLinkedParameter (&modeParameter);
+        popupAnchor = &add (new ParameterSlider (1, &fixedParameter, "fixed", true), px, top + 96, 120);
+
+        auto& presetBar = add (new PresetListGUI (presets), columnWidth + 10, top + 260, 300);
         juce::ignoreUnused (presetBar);
 
-        auto& scrollList = add (new juce::Viewport(), columnWidth + 10, top + 160, 300);
+        auto& scrollList = add (new juce::Viewport(), columnWidth + 10, top + 190, 300);
         scrollList.setSize (300, 60);
         auto* long_ = new juce::Component();
         long_->setSize (280, 300);
@@ -231,7 +264,12 @@ private:
     }
 
     int iconRows = 0;
+    juce::Component* popupAnchor = nullptr;
     PresetListBase presets { "gallery", "Gallery", "presets" };
+    SimpleParameter levelParameter { "level", 0.0, 1.0, 0.5 }, volumeParameter { "volume", 0.0, 1.0, 0.5 },
+        fixedParameter { "fixed", 1.0, 1.0, 1.0 }, helpDelay { "help delay", 0.0, 2.0, 0.2 };
+    OnOffParameter offParameter { "off", false }, onParameter { "on", true };
+    SteppedParameter modeParameter { "mode", 1, 4, 2, true };
     juce::OwnedArray<juce::Component> owned;
     juce::PropertyPanel* panel = nullptr;
     juce::Value boolValue { juce::var (true) }, textValue { juce::var ("bright keys") }, sliderValue { juce::var (0.4) },
@@ -256,6 +294,15 @@ TEST (LookGallery, RendersEveryIconAndControlToAPicture)
     ASSERT_TRUE (juce::PNGImageFormat().writeImageToStream (image, out));
     out.flush();
     EXPECT_GT (file.getSize(), 10000);
+
+    // The controls once more at twice the size, for a closer look.
+    const auto controls = gallery.createComponentSnapshot (gallery.getLocalBounds().withTrimmedTop (gallery.getHeight() - 580)
+                                                               .withWidth (780), true, 2.0f);
+    const auto closeUp = file.getSiblingFile ("look-gallery-controls@2x.png");
+    closeUp.deleteFile();
+    juce::FileOutputStream closeOut (closeUp);
+    ASSERT_TRUE (closeOut.openedOk());
+    ASSERT_TRUE (juce::PNGImageFormat().writeImageToStream (controls, closeOut));
 
     gallery.setLookAndFeel (nullptr);
 }
