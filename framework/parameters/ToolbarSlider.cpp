@@ -5,8 +5,8 @@
 #include "framework/object/ServiceLookup.h"
 #include "shell/history/QwelHistory.h"
 
-ToolbarSlider::ToolbarSlider (int sliderIndex, Parameter* parameter, const juce::String& labelText, bool showText)
-    : ParameterSlider (1, parameter, labelText, showText),
+ToolbarSlider::ToolbarSlider (int sliderIndex, Parameter* parameter, const juce::String& text, bool alwaysShowText)
+    : ParameterSlider (1, parameter, text, alwaysShowText),
       index (sliderIndex)
 {
 }

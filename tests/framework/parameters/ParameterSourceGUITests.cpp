@@ -11,7 +11,7 @@ namespace
 class ProductWithParameters : public Product
 {
 public:
-    explicit ProductWithParameters (QwelFrame& frame) : Product (frame, "Sliders") {}
+    explicit ProductWithParameters (QwelFrame& host) : Product (host, "Sliders") {}
     int getNumParameters() override { return parameters.size(); }
     Parameter* getParameter (int index) override { return parameters[index]; }
 

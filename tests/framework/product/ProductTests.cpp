@@ -11,7 +11,7 @@ namespace
 class TestProduct : public Product
 {
 public:
-    explicit TestProduct (QwelFrame& frame) : Product (frame, "TestProduct") {}
+    explicit TestProduct (QwelFrame& host) : Product (host, "TestProduct") {}
 
     void readAttributes (const juce::XmlElement& element, int, QwelHistory*) override
     {
