@@ -199,7 +199,8 @@ void ParameterSlider::mouseDown (const juce::MouseEvent& event)
         p->setNormalized (nullptr, true, juce::jlimit (0.0, 1.0, (double) event.x / (double) getWidth()));
     }
 
-    beginTransaction (getChangeName(), this);
+    // Named like every parameter edit in the history: change "name".
+    beginTransaction ("change \"" + getChangeName() + "\"", this);
 
     if (popupEnabled() && event.mods.isLeftButtonDown())
         showParameterPopup (p, this, false);

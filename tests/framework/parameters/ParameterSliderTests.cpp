@@ -128,6 +128,7 @@ TEST_F (SliderFixture, CommandClickResetsToTheDefaultAsOneStep)
 
     click (slider, juce::ModifierKeys (juce::ModifierKeys::commandModifier | juce::ModifierKeys::leftButtonModifier));
     EXPECT_DOUBLE_EQ (level.getValue(), 0.5);
+    EXPECT_EQ (editor.history.getUndoDescription(), "change \"level\"");
     EXPECT_EQ (numUndoSteps(), 1);
     EXPECT_DOUBLE_EQ (level.getValue(), 0.8);
 }
