@@ -542,13 +542,15 @@ void Corvane::reloadTags()
         const juce::ScopedLock sl (database.getLock());
         query ("SELECT col,name,id,sort FROM tags WHERE deleted = 0 ORDER BY sort");
 
-        if (auto* rows = database.getResultSets().getFirst())
+        // A file that cannot be read now keeps the tags on screen rather than emptying the grid.
+        auto* rows = database.getResultSets().getFirst();
+        if (rows == nullptr)
+            return;
+
+        for (int i = rows->size(); --i >= 0;)
         {
-            for (int i = rows->size(); --i >= 0;)
-            {
-                const auto& row = *rows->getUnchecked (i);
-                loaded.add (new Tag (this, row[2].getIntValue(), row[0].getIntValue(), row[1], row[3].getIntValue()));
-            }
+            const auto& row = *rows->getUnchecked (i);
+            loaded.add (new Tag (this, row[2].getIntValue(), row[0].getIntValue(), row[1], row[3].getIntValue()));
         }
     }
 

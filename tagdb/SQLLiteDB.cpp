@@ -140,14 +140,13 @@ void SQLLiteDB::runQuery (const juce::String& sql, const juce::Array<juce::var>&
 void SQLLiteDB::executeBatch (const juce::String& sql, const juce::Array<juce::var>& args)
 {
     const juce::ScopedLock sl (lock);
+    resultSets.clear();
 
     if (! open())
     {
         lastResultCode = SQLITE_CANTOPEN;
         return;
     }
-
-    resultSets.clear();
 
     const char* remaining = sql.toRawUTF8();
     const char* const end = remaining + SQLiteText::byteLength (sql);

@@ -1,7 +1,7 @@
 #include "SimpleTaggedItem.h"
 
-SimpleTaggedItem::SimpleTaggedItem (const juce::File& f, const juce::String& t, const juce::String& name)
-    : SimpleNamableObject (name),
+SimpleTaggedItem::SimpleTaggedItem (const juce::File& f, const juce::String& t, const juce::String& itemName)
+    : SimpleNamableObject (itemName),
       type (t),
       file (f)
 {

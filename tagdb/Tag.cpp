@@ -24,8 +24,8 @@ void performChange (QwelHistory* history, juce::UndoableAction* action)
 }
 } // namespace
 
-Tag::Tag (Corvane* owner, int tagId, int tagColumn, const juce::String& name, int tagSort)
-    : SimpleNamableObject (name),
+Tag::Tag (Corvane* owner, int tagId, int tagColumn, const juce::String& tagName, int tagSort)
+    : SimpleNamableObject (tagName),
       library (owner),
       grid (owner != nullptr ? &owner->getGrid() : nullptr),
       id (tagId),
@@ -109,17 +109,17 @@ juce::String Tag::getCheckState() const
     if (library == nullptr)
         return "empty";
 
-    const auto selected = library->getResults().getSelectedItems();
+    const auto selectedItems = library->getResults().getSelectedItems();
     int carrying = 0;
 
-    for (auto* item : selected)
+    for (auto* item : selectedItems)
         if (item->getTags().contains (id))
             ++carrying;
 
     if (carrying == 0)
         return "empty";
 
-    return carrying == selected.size() ? "checked" : "semiChecked";
+    return carrying == selectedItems.size() ? "checked" : "semiChecked";
 }
 
 void Tag::toggleOnSelection()
@@ -127,24 +127,24 @@ void Tag::toggleOnSelection()
     if (library == nullptr)
         return;
 
-    const auto selected = library->getResults().getSelectedItems();
+    const auto selectedItems = library->getResults().getSelectedItems();
     juce::Array<int> ids;
 
-    for (auto* item : selected)
+    for (auto* item : selectedItems)
         ids.add (item->getId());
 
-    if (! selected.isEmpty() && getCheckState() == "checked")
+    if (! selectedItems.isEmpty() && getCheckState() == "checked")
     {
         library->removeTagFromFiles (ids, id);
 
-        for (auto* item : selected)
+        for (auto* item : selectedItems)
             item->getTags().removeAllInstancesOf (id);
     }
     else
     {
         library->addTagToFiles (ids, id);
 
-        for (auto* item : selected)
+        for (auto* item : selectedItems)
             item->getTags().addIfNotAlreadyThere (id);
     }
 

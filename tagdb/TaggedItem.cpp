@@ -106,6 +106,14 @@ void TaggedItem::store()
     if (owner == nullptr)
         return;
 
+    // An item that never read its row would otherwise blank the row's name (and path).
+    if (! loaded && id > 0)
+    {
+        const auto receivedFile = file;
+        if (load() && fileChanged)
+            file = receivedFile;
+    }
+
     auto& database = owner->getDatabase();
     const auto path = file.getFullPathName();
 

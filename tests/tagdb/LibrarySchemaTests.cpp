@@ -62,7 +62,9 @@ TEST_F (LibraryTest, TagsLoadByDescendingSortIntoTheirColumns)
     auto& tags = library->getTags();
     ASSERT_GT (tags.size(), 1);
     for (int i = 1; i < tags.size(); ++i)
+    {
         EXPECT_GE (tags[i - 1]->getSort(), tags[i]->getSort());
+    }
 
     library->getGrid().getColsParameter().setValue (nullptr, {}, true, 3.0);
     ASSERT_TRUE (pumpUntil ([this] { return library->getGrid().getColumnLists().size() == 3; }));
@@ -75,7 +77,9 @@ TEST_F (LibraryTest, TagsLoadByDescendingSortIntoTheirColumns)
         {
             EXPECT_EQ ((*list)[i]->getColumn(), list->getColumn());
             if (i > 0)
+            {
                 EXPECT_GE ((*list)[i - 1]->getSort(), (*list)[i]->getSort());
+            }
         }
     }
 }

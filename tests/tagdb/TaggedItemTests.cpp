@@ -174,3 +174,12 @@ TEST_F (ItemTest, CopiesCarryTheWholeState)
     EXPECT_EQ (tagged->getTags(), juce::Array<int> ({ 4 }));
     EXPECT_TRUE (tagged->isSameAs (item));
 }
+
+TEST_F (ItemTest, FileReceivedBeforeLoadingKeepsTheRowsName)
+{
+    TaggedItem item (library.get(), id, "WAV file", 0);
+    item.receiveFile (temp / "elsewhere.wav");
+
+    EXPECT_EQ (RawDatabase (dbFile).value ("SELECT id, name, path FROM data"),
+               juce::String (id) + "|drum loop.wav|" + (temp / "elsewhere.wav").getFullPathName());
+}
