@@ -288,27 +288,24 @@ juce::Array<int> Corvane::insertFiles (const juce::Array<FileEntry>& entries, co
         {
             const auto& entry = entries.getReference (i);
 
-            select.bindText (1, entry.path);
-            int id = select.step() == SQLITE_ROW ? select.getInt (0) : 0;
-            select.reset();
+            // Most files are new: the insert is tried first and a known path, refused by the
+            // UNIQUE constraint, is looked up and made present again.
+            insert.bindText (1, entry.name);
+            insert.bindText (2, entry.path);
+            insert.bindText (3, entry.type);
+            insert.bindInt (4, 0);
+            int id = insert.step() == SQLITE_DONE ? (int) connection->getLastInsertRowId() : 0;
+            insert.reset();
 
-            if (id != 0)
+            if (id == 0)
             {
+                select.bindText (1, entry.path);
+                id = select.step() == SQLITE_ROW ? select.getInt (0) : 0;
+                select.reset();
+
                 revive.bindInt (1, id);
                 revive.step();
                 revive.reset();
-            }
-            else
-            {
-                insert.bindText (1, entry.name);
-                insert.bindText (2, entry.path);
-                insert.bindText (3, entry.type);
-                insert.bindInt (4, 0);
-
-                if (insert.step() == SQLITE_DONE)
-                    id = (int) connection->getLastInsertRowId();
-
-                insert.reset();
             }
 
             if (id > 0 && seen.insert (id).second)
