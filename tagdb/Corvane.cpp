@@ -1,6 +1,8 @@
 #include "Corvane.h"
 
+#include "BackgroundFileAdder.h"
 #include "DefaultTagNames.h"
+#include "FileAdder.h"
 #include "SQLLiteStatement.h"
 #include "SQLitePrepared.h"
 #include "SQLiteTransaction.h"
@@ -14,9 +16,7 @@
 
 #include <sqlite3.h>
 
-#include <filesystem>
 #include <sstream>
-#include <unordered_set>
 
 namespace
 {
@@ -51,12 +51,6 @@ juce::StringArray splitNames (const juce::String& text)
     return pieces;
 }
 
-double millisecondsOf (juce::int64 ticks)
-{
-    return juce::Time::highResolutionTicksToSeconds (ticks) * 1000.0;
-}
-
-constexpr int progressStep = 2048;
 } // namespace
 
 Corvane::Corvane (const juce::File& databaseFile, const juce::File& tagsFile)
@@ -81,7 +75,8 @@ Corvane::Corvane (const juce::File& databaseFile, const juce::File& tagsFile)
 
 Corvane::~Corvane()
 {
-    results.stopThread (10);
+    backgroundAdder.reset();
+    results.stopSearch (10);
     removeOrphanLinks();
     masterReference.clear();
 }
@@ -186,180 +181,83 @@ bool Corvane::addFiles (const juce::StringArray& paths, juce::Array<int> tagIds)
         tagIds = grid.getCheckedTags().getItemArray();
 
     reportProgress (0.0);
-    lastAddTimes = {};
-    detectTicks = 0;
+    results.stopSearch (1000);
+    results.clear();
 
-    const auto walkStart = juce::Time::getHighResolutionTicks();
-    juce::Array<FileEntry> entries;
+    juce::OwnedArray<TaggedItem> items;
+    AddFilesTimes times;
+    FileAdder adder (*this, [this] (double p) { reportProgress (p); });
+    const auto succeeded = adder.addAll (paths, tagIds, items, times);
 
-    for (int i = paths.size(); --i >= 0;)
-        if (juce::File::isAbsolutePath (paths[i]))
-            collectFiles (juce::File (paths[i]), entries);
+    showAddedFiles (items, times);
+    return succeeded;
+}
 
-    const auto insertStart = juce::Time::getHighResolutionTicks();
-    lastAddTimes.found = entries.size();
-    lastAddTimes.detect = millisecondsOf (detectTicks);
-    lastAddTimes.walk = millisecondsOf (insertStart - walkStart) - lastAddTimes.detect;
+bool Corvane::addFilesInBackground (const juce::StringArray& paths, juce::Array<int> tagIds,
+                                    std::function<void (bool)> onDone)
+{
+    if (backgroundAdder != nullptr)
+        return false;
 
-    const auto ids = insertFiles (entries, tagIds);
-    const auto linkStart = juce::Time::getHighResolutionTicks();
-    lastAddTimes.insert = millisecondsOf (linkStart - insertStart);
+    if (tagIds.isEmpty())
+        tagIds = grid.getCheckedTags().getItemArray();
 
-    const auto linked = linkTags (ids, tagIds);
-    lastAddTimes.link = millisecondsOf (juce::Time::getHighResolutionTicks() - linkStart);
+    reportProgress (0.0);
+    onBackgroundAddDone = std::move (onDone);
+    backgroundAdder = std::make_unique<BackgroundFileAdder> (*this, paths, tagIds, addProgress);
+    backgroundAdder->startThread();
+    return true;
+}
 
+void Corvane::finishBackgroundAdd (juce::OwnedArray<TaggedItem>& items, const AddFilesTimes& times, bool succeeded)
+{
+    backgroundAdder.reset();
+    showAddedFiles (items, times);
+
+    if (auto done = std::move (onBackgroundAddDone))
+        done (succeeded);
+}
+
+void Corvane::showAddedFiles (juce::OwnedArray<TaggedItem>& items, const AddFilesTimes& times)
+{
+    results.stopSearch (1000);
+    results.clear();
+
+    for (int i = 0; i < items.size(); ++i)
+        results.add (items.getUnchecked (i), true);
+
+    items.clearQuick (false);
     results.selectAll();
     grid.requestCountUpdate (true);
+
+    lastAddTimes = times;
     reportProgress (1.0);
     addProgress = -1.0;
-
-    return linked && (ids.size() > 0 || entries.isEmpty());
 }
 
 void Corvane::collectFiles (const juce::File& file, juce::Array<FileEntry>& entries)
 {
-    std::set<std::string> visitedFolders;
-    collectFilesBelow (file, entries, visitedFolders);
-}
-
-void Corvane::collectFilesBelow (const juce::File& file, juce::Array<FileEntry>& entries,
-                                 std::set<std::string>& visitedFolders)
-{
-    if (! file.isDirectory())
-    {
-        addEntryFor (file, entries);
-        return;
-    }
-
-    // Folder links may lead back up the tree; each real folder is walked once.
-    std::error_code error;
-    const auto real = std::filesystem::canonical (file.getFullPathName().toStdString(), error);
-    if (error || ! visitedFolders.insert (real.string()).second)
-        return;
-
-    for (const auto& entry : juce::RangedDirectoryIterator (file, false, "*", juce::File::findFilesAndDirectories))
-    {
-        if (entry.isDirectory())
-            collectFilesBelow (entry.getFile(), entries, visitedFolders);
-        else
-            addEntryFor (entry.getFile(), entries);
-    }
-}
-
-void Corvane::addEntryFor (const juce::File& file, juce::Array<FileEntry>& entries)
-{
-    const auto start = juce::Time::getHighResolutionTicks();
-    const auto type = detectType (file);
-    detectTicks += juce::Time::getHighResolutionTicks() - start;
-
-    if (type.isNotEmpty())
-        entries.add ({ file.getFileName(), type, file.getFullPathName() });
+    FileAdder (*this, {}).collect (file, entries);
 }
 
 juce::Array<int> Corvane::insertFiles (const juce::Array<FileEntry>& entries, const juce::Array<int>& tagIds)
 {
-    results.stopThread (1000);
+    results.stopSearch (1000);
     results.clear();
 
-    juce::Array<int> ids;
-    juce::OwnedArray<TaggedItem> added;
+    juce::OwnedArray<TaggedItem> items;
+    const auto ids = FileAdder (*this, {}).write (entries, tagIds, items);
 
-    {
-        const juce::ScopedLock sl (database.getLock());
-        auto connection = database.openConnection();
-        if (connection == nullptr)
-            return {};
+    for (int i = 0; i < items.size(); ++i)
+        results.add (items.getUnchecked (i), true);
 
-        SQLiteTransaction transaction (*connection);
-        if (! transaction.isActive())
-            return {};
-
-        SQLitePrepared select (*connection, "SELECT id FROM data WHERE path=?;");
-        SQLitePrepared revive (*connection, "UPDATE data SET deleted=0 where id=?;");
-        SQLitePrepared insert (*connection, "INSERT INTO data (name,path,type,quality) VALUES (?,?,?,?);");
-
-        // A path given twice (a folder and a file inside it) is one row and one result.
-        std::unordered_set<int> seen;
-        seen.reserve ((size_t) entries.size());
-        ids.ensureStorageAllocated (entries.size());
-        added.ensureStorageAllocated (entries.size());
-
-        for (int i = entries.size(); --i >= 0;)
-        {
-            const auto& entry = entries.getReference (i);
-
-            // Most files are new: the insert is tried first and a known path, refused by the
-            // UNIQUE constraint, is looked up and made present again.
-            insert.bindText (1, entry.name);
-            insert.bindText (2, entry.path);
-            insert.bindText (3, entry.type);
-            insert.bindInt (4, 0);
-            int id = insert.step() == SQLITE_DONE ? (int) connection->getLastInsertRowId() : 0;
-            insert.reset();
-
-            if (id == 0)
-            {
-                select.bindText (1, entry.path);
-                id = select.step() == SQLITE_ROW ? select.getInt (0) : 0;
-                select.reset();
-
-                revive.bindInt (1, id);
-                revive.step();
-                revive.reset();
-            }
-
-            if (id > 0 && seen.insert (id).second)
-            {
-                ids.add (id);
-                auto* item = added.add (new TaggedItem (this, id, entry.type, 0.0));
-                item->getTags() = tagIds;
-            }
-
-            if (i % progressStep == 0)
-                reportProgress (0.9 * (1.0 - (double) i / (double) entries.size()));
-        }
-
-        if (! transaction.commit())
-            return {};
-    }
-
-    for (int i = 0; i < added.size(); ++i)
-        results.add (added.getUnchecked (i), true);
-
-    added.clearQuick (false);
+    items.clearQuick (false);
     return ids;
 }
 
 bool Corvane::linkTags (const juce::Array<int>& fileIds, const juce::Array<int>& tagIds)
 {
-    if (fileIds.isEmpty() || tagIds.isEmpty())
-        return true;
-
-    const juce::ScopedLock sl (database.getLock());
-    auto connection = database.openConnection();
-    if (connection == nullptr)
-        return false;
-
-    SQLiteTransaction transaction (*connection);
-    if (! transaction.isActive())
-        return false;
-
-    SQLitePrepared link (*connection, "INSERT INTO tags_files (file,tag) VALUES (?,?);");
-
-    for (int i = fileIds.size(); --i >= 0;)
-    {
-        link.bindInt (1, fileIds.getUnchecked (i));
-
-        // A link that exists already fails on the UNIQUE constraint and is skipped.
-        for (int t = tagIds.size(); --t >= 0;)
-        {
-            link.bindInt (2, tagIds.getUnchecked (t));
-            link.step();
-            link.reset();
-        }
-    }
-
-    return transaction.commit();
+    return FileAdder (*this, {}).link (fileIds, tagIds);
 }
 
 void Corvane::addFileWithTags (const juce::String& name, const juce::String& type, const juce::String& path,
@@ -607,5 +505,7 @@ TypeFilter* Corvane::getTypeFilter (const juce::String& typeName) const
 void Corvane::reportProgress (double progress)
 {
     addProgress = progress;
-    progressListeners.call ([this, progress] (AddProgressListener& l) { l.addFilesProgressed (*this, progress); });
+
+    if (juce::MessageManager::existsAndIsCurrentThread())
+        progressListeners.call ([this, progress] (AddProgressListener& l) { l.addFilesProgressed (*this, progress); });
 }

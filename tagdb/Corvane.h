@@ -10,8 +10,9 @@
 
 #include <atomic>
 #include <functional>
-#include <set>
-#include <string>
+#include <memory>
+
+class BackgroundFileAdder;
 
 // The library: one SQLite file of audio files, tags and links, with the tag collection, the
 // tag grid, the result list and the file types. Every store operation runs on the message
@@ -53,6 +54,15 @@ public:
     // checked tags when none are given); the result list then holds exactly these files, all
     // selected. Answers false when the library could not be written.
     bool addFiles (const juce::StringArray& paths, juce::Array<int> tagIds);
+    // The same without blocking the message thread: the walk and the writes run on a worker
+    // thread, getAddProgress() follows them, and the result list is filled when they are done,
+    // followed by onDone with the outcome. Answers false while another background add runs.
+    bool addFilesInBackground (const juce::StringArray& paths, juce::Array<int> tagIds,
+                               std::function<void (bool)> onDone = {});
+    bool isAddingInBackground() const noexcept { return backgroundAdder != nullptr; }
+    // Fills the result list with freshly added files, all selected; takes the items over.
+    void showAddedFiles (juce::OwnedArray<TaggedItem>& items, const AddFilesTimes& times);
+    void finishBackgroundAdd (juce::OwnedArray<TaggedItem>& items, const AddFilesTimes& times, bool succeeded);
     void addFileWithTags (const juce::String& name, const juce::String& type, const juce::String& path,
                           const juce::Array<int>& tagIds);
     bool setQuality (const juce::Array<TaggedItem*>& items, double rating);
@@ -102,8 +112,6 @@ public:
     void parameterChanged (Parameter*) override {}
 
 private:
-    void collectFilesBelow (const juce::File& file, juce::Array<FileEntry>& entries, std::set<std::string>& visitedFolders);
-    void addEntryFor (const juce::File& file, juce::Array<FileEntry>& entries);
     bool ensureTable (const juce::String& check, const juce::String& drop, const juce::String& create);
     bool fillDefaultTags();
     bool runForEachId (const juce::String& sql, const juce::Array<int>& fileIds);
@@ -120,7 +128,8 @@ private:
     juce::ListenerList<AddProgressListener> progressListeners;
     std::atomic<double> addProgress { -1.0 };
     AddFilesTimes lastAddTimes;
-    juce::int64 detectTicks = 0;
+    std::unique_ptr<BackgroundFileAdder> backgroundAdder;
+    std::function<void (bool)> onBackgroundAddDone;
 
     JUCE_DECLARE_WEAK_REFERENCEABLE (Corvane)
     JUCE_DECLARE_NON_COPYABLE (Corvane)

@@ -12,13 +12,21 @@ Results::Results (Corvane& owner)
 
 Results::~Results()
 {
-    stopThread (500);
+    stopSearch (500);
     masterReference.clear();
+}
+
+void Results::stopSearch (int patienceMs)
+{
+    signalThreadShouldExit();
+
+    if (! waitForThreadToExit (patienceMs))
+        waitForThreadToExit (-1);
 }
 
 void Results::restartSearch()
 {
-    stopThread (1000);
+    stopSearch (1000);
     clear();
 
     searchTags.clearQuick();

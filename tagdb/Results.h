@@ -20,6 +20,9 @@ public:
 
     // Stops a running search, clears the list, copies the checked tags and starts anew.
     void restartSearch();
+    // Asks the search to stop and waits for it. A search is never killed: a thread killed in
+    // the middle of SQLite takes the process down, so after the wait it is waited for further.
+    void stopSearch (int patienceMs);
     void run() override;
 
     void clear();

@@ -1,6 +1,8 @@
 #include "LibraryFixture.h"
 #include "tagdb/TaggedItem.h"
 
+#include <optional>
+
 using namespace corvane::test;
 
 namespace
@@ -223,4 +225,39 @@ TEST_F (LibraryTest, ProgressIsReportedFromStartToEnd)
         EXPECT_GE (recorder.seen[i], recorder.seen[i - 1]);
     EXPECT_EQ (library->getAddProgress(), -1.0);
     EXPECT_EQ (library->getLastAddFilesTimes().found, 5000);
+}
+
+TEST_F (LibraryTest, BackgroundAddFillsTheResultsWhenDoneAndShowsProgressMeanwhile)
+{
+    for (int i = 0; i < 3000; ++i)
+        (temp / ("bg/d" + juce::String (i % 7) + "/f" + juce::String (i) + ".wav")).create();
+
+    std::optional<bool> outcome;
+    ASSERT_TRUE (library->addFilesInBackground ({ (temp / "bg").getFullPathName() }, { 1 }, [&] (bool ok) { outcome = ok; }));
+    EXPECT_FALSE (library->addFilesInBackground ({ (temp / "bg").getFullPathName() }, {}));
+    EXPECT_GE (library->getAddProgress(), 0.0);
+
+    ASSERT_TRUE (pumpUntil ([&] { return outcome.has_value(); }, 20000));
+    EXPECT_TRUE (*outcome);
+    EXPECT_FALSE (library->isAddingInBackground());
+    EXPECT_EQ (library->getAddProgress(), -1.0);
+    EXPECT_EQ (library->getResults().getNumRows(), 3000);
+    EXPECT_EQ (library->getResults().getSelectedItems().size(), 3000);
+    EXPECT_EQ (RawDatabase (dbFile).count ("SELECT count(*) FROM tags_files WHERE tag = 1"), 3000);
+}
+
+TEST_F (LibraryTest, LibraryGoingAwayDuringABackgroundAddLeavesAConsistentFile)
+{
+    for (int i = 0; i < 20000; ++i)
+        (temp / ("big/d" + juce::String (i % 50) + "/f" + juce::String (i) + ".wav")).create();
+
+    ASSERT_TRUE (library->addFilesInBackground ({ (temp / "big").getFullPathName() }, { 1 }));
+    juce::Thread::sleep (50);
+    library.reset();
+    pumpUntil ([] { return false; }, 100);
+
+    RawDatabase db (dbFile);
+    const auto rows = db.count ("SELECT count(*) FROM data");
+    EXPECT_TRUE (rows == 0 || rows == 20000) << rows;
+    EXPECT_EQ (db.value ("PRAGMA integrity_check"), "ok");
 }
