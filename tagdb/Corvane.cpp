@@ -59,9 +59,12 @@ Corvane::Corvane (const juce::File& databaseFile, const juce::File& tagsFile)
 {
     database.addClient (this);
 
+    // Both format lists are made here, on the message thread, before any worker asks them.
     auto& formats = AudioFormatManagerEx::getInstance();
     if (formats.getNumKnownFormats() == 0)
         formats.registerBasicFormats();
+
+    PluginCatalogue::getInstance();
 
     // A file that cannot serve as a library (not SQLite, not writable) leaves the library on
     // the default database, so that it stays usable.

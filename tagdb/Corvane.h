@@ -23,7 +23,8 @@ class Corvane : public juce::ChangeListener,
                 public Parameter::Listener
 {
 public:
-    // Told while a bulk add runs, on the message thread: 0 at the start, 1 at the end.
+    // Told on the message thread how far a bulk add has come, from 0 to 1. A background add
+    // tells only its start and end; getAddProgress() follows it in between.
     class AddProgressListener
     {
     public:
