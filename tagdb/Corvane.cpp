@@ -1,0 +1,514 @@
+#include "Corvane.h"
+
+#include "BackgroundFileAdder.h"
+#include "DefaultTagNames.h"
+#include "FileAdder.h"
+#include "SQLLiteStatement.h"
+#include "SQLitePrepared.h"
+#include "SQLiteTransaction.h"
+#include "TaggedAIFFFile.h"
+#include "TaggedCoreAudioFile.h"
+#include "TaggedFLACFile.h"
+#include "TaggedItem.h"
+#include "TaggedWAVFile.h"
+#include "framework/plugins/PluginCatalogue.h"
+#include "shell/processor/AudioFormatManagerEx.h"
+
+#include <sqlite3.h>
+
+#include <sstream>
+
+namespace
+{
+struct TableSchema
+{
+    const char* check;
+    const char* drop;
+    const char* create;
+};
+
+const TableSchema dataTable { "SELECT id,name,path,type,date,size,deleted,quality FROM data", "DROP TABLE data",
+                              "CREATE TABLE data (deleted NUMERIC default 0,size NUMERIC,date DATE, name TEXT, type TEXT, id INTEGER PRIMARY KEY, path TEXT UNIQUE,quality NUMERIC default -1)" };
+const TableSchema tagsTable { "SELECT sort,parent,name,id,col,deleted FROM tags", "DROP TABLE tags",
+                              "CREATE TABLE tags (deleted Numeric default 0,  col Numeric, sort Numeric, parent NUMERIC, name TEXT, id INTEGER PRIMARY KEY)" };
+const TableSchema linksTable { "select file,tag from tags_files", "drop table tags_files",
+                               "CREATE TABLE tags_files (  file NUMERIC, tag NUMERIC , UNIQUE (file,tag))" };
+const TableSchema pathsTable { "select id, path from paths", "drop table paths",
+                               "CREATE TABLE paths ( path TEXT, id INTEGER PRIMARY KEY)" };
+
+juce::StringArray splitNames (const juce::String& text)
+{
+    juce::StringArray pieces;
+    int start = 0;
+
+    for (int i = text.indexOfChar (';'); i >= 0; i = text.indexOfChar (start, ';'))
+    {
+        pieces.add (text.substring (start, i));
+        start = i + 1;
+    }
+
+    pieces.add (text.substring (start));
+    return pieces;
+}
+
+} // namespace
+
+Corvane::Corvane (const juce::File& databaseFile, const juce::File& tagsFile)
+    : SQLLiteDBClient (&database, false),
+      defaultTagsFile (tagsFile)
+{
+    database.addClient (this);
+
+    // Both format lists are made here, on the message thread, before any worker asks them.
+    auto& formats = AudioFormatManagerEx::getInstance();
+    if (formats.getNumKnownFormats() == 0)
+        formats.registerBasicFormats();
+
+    PluginCatalogue::getInstance();
+
+    // A file that cannot serve as a library (not SQLite, not writable) leaves the library on
+    // the default database, so that it stays usable.
+    const auto usable = databaseFile.existsAsFile() && openDatabase (databaseFile);
+    if (! usable)
+        openDatabase (getDefaultDatabaseFile());
+
+    reloadTags();
+    grid.requestCountUpdate (true);
+}
+
+Corvane::~Corvane()
+{
+    backgroundAdder.reset();
+    results.stopSearch (10);
+    removeOrphanLinks();
+    masterReference.clear();
+}
+
+juce::File Corvane::getDefaultDatabaseFile()
+{
+    return juce::File::getSpecialLocation (juce::File::userApplicationDataDirectory)
+        .getChildFile ("Qwel")
+        .getChildFile ("Corvane")
+        .getChildFile ("default.db");
+}
+
+juce::File Corvane::getDefaultTagsFile()
+{
+    return juce::File::getSpecialLocation (juce::File::commonApplicationDataDirectory)
+        .getChildFile ("Qwel")
+        .getChildFile ("Corvane")
+        .getChildFile ("defaultTags.txt");
+}
+
+bool Corvane::openDatabase (const juce::File& file)
+{
+    if (! file.existsAsFile() && ! file.create())
+        return false;
+
+    if (! database.setDatabaseFile (file))
+        return false;
+
+    const juce::ScopedLock sl (database.getLock());
+
+    ensureTable (dataTable.check, dataTable.drop, dataTable.create);
+
+    if (ensureTable (tagsTable.check, tagsTable.drop, tagsTable.create))
+    {
+        fillDefaultTags();
+        reloadTags();
+    }
+
+    ensureTable (linksTable.check, linksTable.drop, linksTable.create);
+    ensureTable (pathsTable.check, pathsTable.drop, pathsTable.create);
+    return true;
+}
+
+// Answers true when the table was (re)created. Only a check that fails as plain SQL (a missing
+// table or column) drops the table: a busy, locked or unreadable file never loses its rows.
+bool Corvane::ensureTable (const juce::String& check, const juce::String& drop, const juce::String& create)
+{
+    if (database.statementCompiles (check) || database.getLastResultCode() != SQLITE_ERROR)
+        return false;
+
+    query (drop);
+    query (create);
+    return database.statementCompiles (check);
+}
+
+bool Corvane::fillDefaultTags()
+{
+    const auto names = DefaultTagNames::read (defaultTagsFile);
+
+    auto connection = database.openConnection();
+    if (connection == nullptr)
+        return false;
+
+    SQLiteTransaction transaction (*connection);
+    SQLitePrepared insert (*connection, "INSERT INTO tags (name,col,deleted,sort) VALUES (?,?,0,?)");
+
+    for (int column = DefaultTagNames::numColumns; --column >= 0;)
+    {
+        for (int sort = DefaultTagNames::numPositions; --sort >= 0;)
+        {
+            const auto pieces = splitNames (names[sort + DefaultTagNames::numPositions * column]);
+
+            for (int i = pieces.size(); --i >= 0;)
+            {
+                insert.bindText (1, pieces[i].isNotEmpty() ? pieces[i] : juce::String ("unnamed"));
+                insert.bindInt (2, column);
+                insert.bindInt (3, sort);
+                insert.step();
+                insert.reset();
+            }
+        }
+    }
+
+    return transaction.commit();
+}
+
+bool Corvane::changeDatabaseFile (const juce::File& file)
+{
+    if (file == database.getDatabaseFile())
+        return true;
+
+    if (! database.setDatabaseFile (file))
+        return false;
+
+    reloadTags();
+    return true;
+}
+
+bool Corvane::addFiles (const juce::StringArray& paths, juce::Array<int> tagIds)
+{
+    if (tagIds.isEmpty())
+        tagIds = grid.getCheckedTags().getItemArray();
+
+    reportProgress (0.0);
+    results.stopSearch (1000);
+    results.clear();
+
+    juce::OwnedArray<TaggedItem> items;
+    AddFilesTimes times;
+    FileAdder adder (*this, [this] (double p) { reportProgress (p); });
+    const auto succeeded = adder.addAll (paths, tagIds, items, times);
+
+    showAddedFiles (items, times);
+    return succeeded;
+}
+
+bool Corvane::addFilesInBackground (const juce::StringArray& paths, juce::Array<int> tagIds,
+                                    std::function<void (bool)> onDone)
+{
+    if (backgroundAdder != nullptr)
+        return false;
+
+    if (tagIds.isEmpty())
+        tagIds = grid.getCheckedTags().getItemArray();
+
+    reportProgress (0.0);
+    onBackgroundAddDone = std::move (onDone);
+    backgroundAdder = std::make_unique<BackgroundFileAdder> (*this, paths, tagIds, addProgress);
+    backgroundAdder->startThread();
+    return true;
+}
+
+void Corvane::finishBackgroundAdd (juce::OwnedArray<TaggedItem>& items, const AddFilesTimes& times, bool succeeded)
+{
+    backgroundAdder.reset();
+    showAddedFiles (items, times);
+
+    if (auto done = std::move (onBackgroundAddDone))
+        done (succeeded);
+}
+
+void Corvane::showAddedFiles (juce::OwnedArray<TaggedItem>& items, const AddFilesTimes& times)
+{
+    results.stopSearch (1000);
+    results.clear();
+
+    for (int i = 0; i < items.size(); ++i)
+        results.add (items.getUnchecked (i), true);
+
+    items.clearQuick (false);
+    results.selectAll();
+    grid.requestCountUpdate (true);
+
+    lastAddTimes = times;
+    reportProgress (1.0);
+    addProgress = -1.0;
+}
+
+void Corvane::collectFiles (const juce::File& file, juce::Array<FileEntry>& entries)
+{
+    FileAdder (*this, {}).collect (file, entries);
+}
+
+juce::Array<int> Corvane::insertFiles (const juce::Array<FileEntry>& entries, const juce::Array<int>& tagIds)
+{
+    results.stopSearch (1000);
+    results.clear();
+
+    juce::OwnedArray<TaggedItem> items;
+    const auto ids = FileAdder (*this, {}).write (entries, tagIds, items);
+
+    for (int i = 0; i < items.size(); ++i)
+        results.add (items.getUnchecked (i), true);
+
+    items.clearQuick (false);
+    return ids;
+}
+
+bool Corvane::linkTags (const juce::Array<int>& fileIds, const juce::Array<int>& tagIds)
+{
+    return FileAdder (*this, {}).link (fileIds, tagIds);
+}
+
+void Corvane::addFileWithTags (const juce::String& name, const juce::String& type, const juce::String& path,
+                               const juce::Array<int>& tagIds)
+{
+    {
+        const juce::ScopedLock sl (database.getLock());
+        int id = database.queryInt ("SELECT id FROM data WHERE path = ?", { path });
+
+        if (id < 1)
+        {
+            queryWithArgs ("INSERT INTO data (name,path,type,date) VALUES (?,?,?, current_timestamp)", { name, path, type });
+            id = database.getLastResultCode() == SQLITE_DONE ? database.getLastInsertRowId()
+                                                              : database.queryInt ("SELECT id FROM data WHERE path = ?", { path });
+        }
+        else if (database.queryInt ("SELECT deleted FROM data WHERE id=?", { id }) > 0)
+        {
+            // A deleted file that comes back starts afresh: new name and type, new links.
+            queryWithArgs ("DELETE FROM tags_files WHERE file=?", { id });
+            queryWithArgs ("UPDATE data SET deleted=0 , type=? , name=? WHERE id=?;", { type, name, id });
+        }
+
+        if (id > 0)
+            for (auto tagId : tagIds)
+                queryWithArgs ("INSERT INTO tags_files (file,tag) values (?,?)", { id, tagId });
+    }
+
+    results.restartSearch();
+    grid.requestCountUpdate (true);
+}
+
+bool Corvane::setQuality (const juce::Array<TaggedItem*>& items, double rating)
+{
+    if (! std::isfinite (rating))
+        return false;
+
+    auto connection = database.openConnection();
+    if (connection == nullptr)
+        return false;
+
+    SQLiteTransaction transaction (*connection);
+    SQLitePrepared update (*connection, "UPDATE data SET quality=" + formatRating (rating) + " WHERE id=?");
+
+    for (int i = items.size(); --i >= 0;)
+    {
+        auto* item = items.getUnchecked (i);
+        item->setQuality (rating);
+        update.bindInt (1, item->getId());
+        update.step();
+        update.reset();
+    }
+
+    return transaction.commit();
+}
+
+bool Corvane::runForEachId (const juce::String& sql, const juce::Array<int>& fileIds)
+{
+    auto connection = database.openConnection();
+    if (connection == nullptr)
+        return false;
+
+    SQLiteTransaction transaction (*connection);
+    if (! transaction.isActive())
+        return false;
+
+    SQLitePrepared statement (*connection, sql);
+
+    for (int i = fileIds.size(); --i >= 0;)
+    {
+        statement.bindInt (1, fileIds.getUnchecked (i));
+        statement.step();
+        statement.reset();
+    }
+
+    return transaction.commit();
+}
+
+bool Corvane::addTagToFiles (const juce::Array<int>& fileIds, int tagId)
+{
+    const auto stored = runForEachId ("INSERT INTO tags_files (file,tag) VALUES (?," + juce::String (tagId) + ")", fileIds);
+    grid.requestCountUpdate (true);
+    return stored;
+}
+
+bool Corvane::removeTagFromFiles (const juce::Array<int>& fileIds, int tagId)
+{
+    const auto stored = runForEachId ("DELETE FROM tags_files WHERE tag=" + juce::String (tagId) + " AND file=?", fileIds);
+    grid.requestCountUpdate (true);
+    return stored;
+}
+
+bool Corvane::markDeleted (const juce::Array<int>& fileIds, bool deleted)
+{
+    bool stored = false;
+
+    {
+        SQLLiteStatement statement (deleted ? "UPDATE data SET deleted=1 WHERE id=?" : "UPDATE data SET deleted=0 WHERE id=?",
+                                    &database);
+        for (auto id : fileIds)
+            statement.execute ({ id });
+
+        stored = statement.commit();
+    }
+
+    results.restartSearch();
+    grid.requestCountUpdate (true);
+    return stored;
+}
+
+void Corvane::removeOrphanLinks()
+{
+    query ("DELETE FROM tags_files WHERE tag NOT IN (SELECT id FROM tags) OR file NOT IN (SELECT id FROM data)");
+}
+
+juce::String Corvane::escapeQuotes (const juce::String& text)
+{
+    return text.replace ("'", "''");
+}
+
+juce::String Corvane::formatRating (double rating)
+{
+    std::ostringstream out;
+    out.imbue (std::locale::classic());
+    out.precision (6);
+    out << rating;
+    return out.str();
+}
+
+void Corvane::addTag (const juce::String& text, int column, int sort, std::function<void()> onAdded)
+{
+    if (text.isNotEmpty())
+    {
+        createTags (text, column, sort);
+
+        if (onAdded)
+            onAdded();
+
+        return;
+    }
+
+    auto* window = new juce::AlertWindow ("add tag", "add multiple text by dividing texts with a \";\"",
+                                          juce::MessageBoxIconType::QuestionIcon);
+    window->addTextEditor ("text", {});
+    window->addButton ("ok", 1, juce::KeyPress (juce::KeyPress::returnKey), juce::KeyPress (juce::KeyPress::spaceKey));
+    window->addButton ("cancel", 2, juce::KeyPress (juce::KeyPress::escapeKey), juce::KeyPress (juce::KeyPress::endKey));
+
+    juce::WeakReference<Corvane> self (this);
+    juce::Component::SafePointer<juce::AlertWindow> dialog (window);
+
+    window->enterModalState (true, juce::ModalCallbackFunction::create ([self, dialog, column, sort, onAdded] (int result)
+                                                                        {
+                                                                            if (result != 1 || self == nullptr || dialog == nullptr)
+                                                                                return;
+
+                                                                            self->createTags (dialog->getTextEditorContents ("text"), column, sort);
+
+                                                                            if (onAdded)
+                                                                                onAdded();
+                                                                        }),
+                             true);
+}
+
+void Corvane::createTags (const juce::String& text, int column, int sort)
+{
+    const auto pieces = splitNames (text);
+
+    for (int i = pieces.size(); --i >= 0;)
+        queryWithArgs ("INSERT INTO tags (name,col,deleted,sort) VALUES (?," + juce::String (column) + ",0," + juce::String (sort) + ")",
+               { pieces[i].isNotEmpty() ? pieces[i] : juce::String ("unnamed") });
+}
+
+void Corvane::reloadTags()
+{
+    juce::OwnedArray<Tag> loaded;
+
+    {
+        const juce::ScopedLock sl (database.getLock());
+        query ("SELECT col,name,id,sort FROM tags WHERE deleted = 0 ORDER BY sort");
+
+        // A file that cannot be read now keeps the tags on screen rather than emptying the grid.
+        auto* rows = database.getResultSets().getFirst();
+        if (rows == nullptr)
+            return;
+
+        for (int i = rows->size(); --i >= 0;)
+        {
+            const auto& row = *rows->getUnchecked (i);
+            loaded.add (new Tag (this, row[2].getIntValue(), row[0].getIntValue(), row[1], row[3].getIntValue()));
+        }
+    }
+
+    // The column lists point at the tags: they are rebuilt before the old tags go.
+    tags.swapWith (loaded);
+    grid.changeListenerCallback (&tags);
+    loaded.clear();
+
+    tags.sendChangeMessage();
+}
+
+void Corvane::registerFileType (TaggedItemTypeDescriptor* descriptor, TaggedItemHandler* handler)
+{
+    if (descriptor == nullptr)
+        return;
+
+    auto* filter = typeFilters.add (new TypeFilter (descriptor, handler));
+    filter->getParameter().addListener (this);
+    typeFilterMap.set (descriptor->getTypeName(), filter);
+}
+
+void Corvane::registerFileTypes()
+{
+    registerFileType (new TaggedFLACFile(), getPreviewHandler());
+    registerFileType (new TaggedWAVFile(), getPreviewHandler());
+    registerFileType (new TaggedAIFFFile(), getPreviewHandler());
+    registerFileType (new TaggedCoreAudioFile(), getPreviewHandler());
+}
+
+juce::StringArray Corvane::getEnabledTypes() const
+{
+    juce::StringArray enabled;
+
+    for (juce::HashMap<juce::String, TypeFilter*>::Iterator i (typeFilterMap); i.next();)
+        if (i.getValue()->isEnabled())
+            enabled.add ("'" + i.getKey() + "'");
+
+    return enabled;
+}
+
+juce::String Corvane::detectType (const juce::File& file) const
+{
+    auto& formats = AudioFormatManagerEx::getInstance();
+
+    for (int i = 0; i < formats.getNumKnownFormats(); ++i)
+        if (auto* format = formats.getKnownFormat (i); format != nullptr && format->canHandleFile (file))
+            return format->getFormatName();
+
+    return PluginCatalogue::getInstance().findFormatNameFor (file);
+}
+
+TypeFilter* Corvane::getTypeFilter (const juce::String& typeName) const
+{
+    return typeFilterMap[typeName];
+}
+
+void Corvane::reportProgress (double progress)
+{
+    addProgress = progress;
+
+    if (juce::MessageManager::existsAndIsCurrentThread())
+        progressListeners.call ([this, progress] (AddProgressListener& l) { l.addFilesProgressed (*this, progress); });
+}
