@@ -227,3 +227,32 @@ TEST_F (LibraryTest, FileLockedByAnotherProcessIsWaitedForAndKeepsItsRows)
     EXPECT_EQ (db.count ("SELECT count(*) FROM data"), 2);
     EXPECT_EQ (db.count ("SELECT count(*) FROM tags"), 151);
 }
+
+TEST_F (LibraryTest, ReadOnlyFileLosesNothingAndTheLibraryStaysUsable)
+{
+    library->addFiles ({ writeWav (temp / "stored.wav").getFullPathName() }, { 1 });
+    library.reset();
+
+    // Even root cannot write an immutable file; without chattr there is no way to make one.
+    const auto chattr = [this] (const char* flag)
+    {
+        juce::ChildProcess p;
+        return p.start (juce::StringArray { "chattr", flag, dbFile.getFullPathName() })
+               && p.waitForProcessToFinish (5000) && p.getExitCode() == 0;
+    };
+    if (! chattr ("+i"))
+        GTEST_SKIP() << "cannot make a read-only file here";
+
+    {
+        auto readOnly = makeLibrary (dbFile);
+        EXPECT_GT (readOnly->getTags().size(), 0);
+        const auto onFile = readOnly->getDatabase().getDatabaseFile() == dbFile;
+        EXPECT_EQ (readOnly->addFiles ({ writeWav (temp / "new.wav").getFullPathName() }, {}), ! onFile);
+    }
+
+    ASSERT_TRUE (chattr ("-i"));
+    RawDatabase db (dbFile);
+    EXPECT_EQ (db.rows ("SELECT name FROM data"), juce::StringArray ("stored.wav"));
+    EXPECT_EQ (db.count ("SELECT count(*) FROM tags_files"), 1);
+    EXPECT_EQ (db.count ("SELECT count(*) FROM tags"), 151);
+}
