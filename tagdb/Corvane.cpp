@@ -1,4 +1,5 @@
 #include "Corvane.h"
+#include "framework/folders/DataFolders.h"
 
 #include "BackgroundFileAdder.h"
 #include "DefaultTagNames.h"
@@ -86,7 +87,7 @@ Corvane::~Corvane()
 
 juce::File Corvane::getDefaultDatabaseFile()
 {
-    return juce::File::getSpecialLocation (juce::File::userApplicationDataDirectory)
+    return DataFolders::userApplicationData()
         .getChildFile ("Qwel")
         .getChildFile ("Corvane")
         .getChildFile ("default.db");
@@ -94,7 +95,7 @@ juce::File Corvane::getDefaultDatabaseFile()
 
 juce::File Corvane::getDefaultTagsFile()
 {
-    return juce::File::getSpecialLocation (juce::File::commonApplicationDataDirectory)
+    return DataFolders::commonApplicationData()
         .getChildFile ("Qwel")
         .getChildFile ("Corvane")
         .getChildFile ("defaultTags.txt");

@@ -36,6 +36,8 @@ void redirectDataFolders()
     set ("XDG_CONFIG_HOME", base.getChildFile (".config"));
     set ("XDG_DATA_HOME", base.getChildFile (".local/share"));
     set ("XDG_CACHE_HOME", base.getChildFile (".cache"));
+    set ("CORVANE_USER_DATA_DIR", base.getChildFile (".config"));
+    set ("CORVANE_COMMON_DATA_DIR", base.getChildFile ("common"));
 
     std::atexit ([] { homeFolder().deleteRecursively(); });
 }

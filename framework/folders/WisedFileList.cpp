@@ -1,4 +1,5 @@
 #include "WisedFileList.h"
+#include "framework/folders/DataFolders.h"
 
 namespace
 {
@@ -6,7 +7,7 @@ WisedFileList* instance = nullptr;
 
 juce::File& defaultCommonFile()
 {
-    static juce::File file = juce::File::getSpecialLocation (juce::File::commonApplicationDataDirectory)
+    static juce::File file = DataFolders::commonApplicationData()
                                  .getChildFile ("Qwel")
                                  .getChildFile ("path.xml");
     return file;
@@ -14,7 +15,7 @@ juce::File& defaultCommonFile()
 
 juce::File& defaultUserFile()
 {
-    static juce::File file = juce::File::getSpecialLocation (juce::File::userApplicationDataDirectory)
+    static juce::File file = DataFolders::userApplicationData()
                                  .getChildFile ("Qwel")
                                  .getChildFile ("path.xml");
     return file;

@@ -1,4 +1,5 @@
 #include "PresetListBase.h"
+#include "framework/folders/DataFolders.h"
 
 #include "framework/look/SVGIcon.h"
 #include "shell/history/QwelHistory.h"
@@ -56,13 +57,13 @@ PresetListBase::~PresetListBase() = default;
 
 juce::File PresetListBase::getFactoryFolder() const
 {
-    return juce::File::getSpecialLocation (juce::File::commonApplicationDataDirectory)
+    return DataFolders::commonApplicationData()
         .getChildFile ("Qwel").getChildFile (folderName).getChildFile (subfolderName);
 }
 
 juce::File PresetListBase::getUserFolder() const
 {
-    return juce::File::getSpecialLocation (juce::File::userApplicationDataDirectory)
+    return DataFolders::userApplicationData()
         .getChildFile ("Qwel").getChildFile (folderName).getChildFile (subfolderName);
 }
 

@@ -1,4 +1,5 @@
 #include "Product.h"
+#include "framework/folders/DataFolders.h"
 
 #include "LabelTable.h"
 #include "Preset.h"
@@ -70,7 +71,7 @@ void Product::presetLoaded (PresetListBase*, const juce::XmlElement& preset, Qwe
 
 juce::File Product::getDefaultFile()
 {
-    return juce::File::getSpecialLocation (juce::File::userApplicationDataDirectory)
+    return DataFolders::userApplicationData()
         .getChildFile ("Qwel").getChildFile (getPresetType()).getChildFile ("default.xml");
 }
 
