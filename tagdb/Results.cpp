@@ -1,8 +1,13 @@
 #include "Results.h"
 
 #include "Corvane.h"
+#include "SQLitePrepared.h"
+#include "SearchConnection.h"
+#include "SearchQuery.h"
 #include "TaggedItem.h"
 #include "framework/object/ServiceLookup.h"
+
+#include <sqlite3.h>
 
 Results::Results (Corvane& owner)
     : juce::Thread ("corvaneresaultsthread"),
@@ -12,33 +17,116 @@ Results::Results (Corvane& owner)
 
 Results::~Results()
 {
-    stopSearch (500);
+    stopSearch();
     masterReference.clear();
 }
 
-void Results::stopSearch (int patienceMs)
+void Results::stopSearch (int)
 {
+    // The progress and busy handlers of the search connection watch this flag, so even a long
+    // step of SQLite ends within milliseconds and the wait below is short.
     signalThreadShouldExit();
-
-    if (! waitForThreadToExit (patienceMs))
-        waitForThreadToExit (-1);
+    waitForThreadToExit (-1);
 }
 
 void Results::restartSearch()
 {
-    stopSearch (1000);
+    stopSearch();
     clear();
 
     searchTags.clearQuick();
     for (auto id : library.getGrid().getCheckedTags().getItemArray())
-        searchTags.add (id);
+        searchTags.addIfNotAlreadyThere (id);
+
+    // Everything the thread needs is copied here, so that it reads no state of the library.
+    // The weak reference is made before the thread makes items that refer to the library.
+    libraryReference = &library;
+    const auto filter = library.buildFilter (true);
+    statement = buildItemQuery (library.getGrid().orderByRarity (searchTags), filter);
+    namePattern = library.getNamePattern();
+    databaseFile = library.getDatabase().getDatabaseFile();
 
     startThread();
+}
+
+double Results::ratingOf (double stored, bool isNull) noexcept
+{
+    return isNull || ! std::isfinite (stored) ? 0.0 : juce::jlimit (0.0, 1.0, stored);
 }
 
 void Results::run()
 {
     std::sort (searchTags.begin(), searchTags.end());
+    sendChangeMessage();
+
+    SearchConnection connection (*this);
+    if (! connection.open (databaseFile))
+        return;
+
+    SQLitePrepared select (connection.get(), statement);
+    if (! select.isValid())
+        return;
+
+    if (select.getParameterCount() > 0)
+        select.bindText (1, namePattern);
+
+    // Rows of one type share one text.
+    juce::StringArray types;
+
+    while (! threadShouldExit() && select.step() == SQLITE_ROW)
+    {
+        auto typeText = select.getText (3);
+        const auto typeIndex = types.indexOf (typeText);
+        if (typeIndex >= 0)
+            typeText = types[typeIndex];
+        else
+            types.add (typeText);
+
+        auto item = std::make_unique<TaggedItem> (&library, select.getInt (0), typeText,
+                                                  ratingOf (select.getDouble (2), select.isNull (2)));
+
+        // The tag ids of the file come as one list; a file without tags counts as tag 0.
+        auto& tags = item->getTags();
+        const auto tagList = select.getText (1);
+
+        if (tagList.isEmpty())
+        {
+            tags.add (0);
+        }
+        else
+        {
+            auto text = tagList.getCharPointer();
+
+            while (! text.isEmpty())
+            {
+                tags.add ((int) text.getIntValue32());
+                while (! text.isEmpty() && *text != ',')
+                    ++text;
+                if (! text.isEmpty())
+                    ++text;
+            }
+        }
+
+        publish (item.release());
+    }
+}
+
+void Results::publish (TaggedItem* item)
+{
+    {
+        const juce::ScopedLock sl (itemLock);
+
+        // Each file comes as one row; should one come twice, its first item stays.
+        if (itemMap.contains (item->getId()))
+        {
+            delete item;
+            return;
+        }
+
+        items.add (item);
+        itemMap.set (item->getId(), item);
+    }
+
     sendChangeMessage();
 }
 
