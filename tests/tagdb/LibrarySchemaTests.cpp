@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <thread>
+
 using namespace corvane::test;
 
 namespace
@@ -199,10 +201,12 @@ TEST_F (LibraryTest, FileLockedByAnotherProcessIsWaitedForAndKeepsItsRows)
     library.reset();
     RawDatabase (dbFile).exec ("INSERT INTO data (name, path, type) VALUES ('kept', '/kept.wav', 'WAV file')");
 
-    // Another process takes the write lock and holds it for a while.
+    // Another process takes the write lock and holds it until told to let go (10 s at most).
+    const auto release = temp / "release";
     juce::ChildProcess holder;
-    const auto script = "(echo \"BEGIN IMMEDIATE; UPDATE data SET quality = 0.5; SELECT 'locked';\"; sleep 2; echo 'COMMIT;') | "
-                        + sqlite.getFullPathName() + " " + dbFile.getFullPathName().quoted();
+    const auto script = "(echo \"BEGIN IMMEDIATE; UPDATE data SET quality = 0.5;\"; i=0; while [ ! -e "
+                        + release.getFullPathName().quoted() + " ] && [ $i -lt 200 ]; do sleep 0.05; i=$((i+1)); done; "
+                        + "echo 'COMMIT;') | " + sqlite.getFullPathName() + " " + dbFile.getFullPathName().quoted();
     ASSERT_TRUE (holder.start (juce::StringArray { "/bin/sh", "-c", script }));
     ASSERT_TRUE (pumpUntil ([&] { return RawDatabase (dbFile).isWriteLocked(); }, 5000));
 
@@ -210,12 +214,45 @@ TEST_F (LibraryTest, FileLockedByAnotherProcessIsWaitedForAndKeepsItsRows)
     library->getDatabase().setBusyTimeout (100);
     EXPECT_FALSE (library->addFiles ({ writeWav (temp / "while-locked.wav").getFullPathName() }, {}));
 
-    holder.waitForProcessToFinish (10000);
+    // A write that meets the lock waits for it.
     library->getDatabase().setBusyTimeout (SQLLiteDB::defaultBusyTimeoutMs);
-    EXPECT_TRUE (library->addFiles ({ writeWav (temp / "after.wav").getFullPathName() }, {}));
+    const auto after = writeWav (temp / "after.wav");
+    std::thread releaser ([release] { juce::Thread::sleep (300); release.create(); });
+    EXPECT_TRUE (library->addFiles ({ after.getFullPathName() }, {}));
+    releaser.join();
+    holder.waitForProcessToFinish (10000);
 
     RawDatabase db (dbFile);
     EXPECT_EQ (db.value ("SELECT quality FROM data WHERE name = 'kept'"), "0.5");
     EXPECT_EQ (db.count ("SELECT count(*) FROM data"), 2);
+    EXPECT_EQ (db.count ("SELECT count(*) FROM tags"), 151);
+}
+
+TEST_F (LibraryTest, ReadOnlyFileLosesNothingAndTheLibraryStaysUsable)
+{
+    library->addFiles ({ writeWav (temp / "stored.wav").getFullPathName() }, { 1 });
+    library.reset();
+
+    // Even root cannot write an immutable file; without chattr there is no way to make one.
+    const auto chattr = [this] (const char* flag)
+    {
+        juce::ChildProcess p;
+        return p.start (juce::StringArray { "chattr", flag, dbFile.getFullPathName() })
+               && p.waitForProcessToFinish (5000) && p.getExitCode() == 0;
+    };
+    if (! chattr ("+i"))
+        GTEST_SKIP() << "cannot make a read-only file here";
+
+    {
+        auto readOnly = makeLibrary (dbFile);
+        EXPECT_GT (readOnly->getTags().size(), 0);
+        const auto onFile = readOnly->getDatabase().getDatabaseFile() == dbFile;
+        EXPECT_EQ (readOnly->addFiles ({ writeWav (temp / "new.wav").getFullPathName() }, {}), ! onFile);
+    }
+
+    ASSERT_TRUE (chattr ("-i"));
+    RawDatabase db (dbFile);
+    EXPECT_EQ (db.rows ("SELECT name FROM data"), juce::StringArray ("stored.wav"));
+    EXPECT_EQ (db.count ("SELECT count(*) FROM tags_files"), 1);
     EXPECT_EQ (db.count ("SELECT count(*) FROM tags"), 151);
 }
