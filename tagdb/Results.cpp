@@ -46,6 +46,7 @@ void Results::restartSearch()
     namePattern = library.getNamePattern();
     databaseFile = library.getDatabase().getDatabaseFile();
 
+    ++searchCount;
     startThread();
 }
 

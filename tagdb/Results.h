@@ -44,8 +44,9 @@ public:
     TaggedItem* getItem (int row) const;
     TaggedItem* findItem (int fileId) const;
     const juce::Array<int>& getSearchTags() const noexcept { return searchTags; }
-    // The statement and name pattern of the last search that was started.
+    // The statement of the last search that was started, and how many were started.
     const juce::String& getSearchStatement() const noexcept { return statement; }
+    int getSearchCount() const noexcept { return searchCount; }
 
     // Marks the selected files deleted as one undoable step of the component's history.
     void deleteSelected (const juce::Component* component);
@@ -71,6 +72,7 @@ private:
     juce::String statement, namePattern;
     juce::File databaseFile;
     juce::WeakReference<Corvane> libraryReference;
+    int searchCount = 0;
     juce::OwnedArray<TaggedItem> items;
     juce::HashMap<int, TaggedItem*> itemMap { 101 };
     juce::SparseSet<int> selectedRows;
