@@ -142,6 +142,11 @@ void Corvane::parameterChanged (Parameter*)
 
 void Corvane::selectionChanged()
 {
+    // Rows arriving from a search announce themselves like a click; only a click previews.
+    if (results.getSelectionCount() == handledSelection)
+        return;
+
+    handledSelection = results.getSelectionCount();
     auto* item = results.getCurrentItem();
     if (item == nullptr || ! listen.isOn())
         return;

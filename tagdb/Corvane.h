@@ -170,6 +170,7 @@ private:
     OnOffParameter listen { "listen", true };
     OnOffParameter random { "random", false };
     SimpleNamableObject nameFilter;
+    int handledSelection = 0;
     juce::OwnedArray<TypeFilter> typeFilters;
     juce::HashMap<juce::String, TypeFilter*> typeFilterMap;
     juce::File defaultTagsFile;

@@ -166,6 +166,7 @@ void Results::selectAll()
     if (const auto numRows = getNumRows(); numRows > 0)
         selectedRows.addRange ({ 0, numRows });
 
+    ++selectionCount;
     sendChangeMessage();
     bringSelectedItemsInLine();
 }
@@ -254,6 +255,7 @@ void Results::selectRow (int row, juce::ModifierKeys modifiers)
     else
         selectedRows.addRange ({ row, row + 1 });
 
+    ++selectionCount;
     sendChangeMessage();
     lastClickedRow = row;
     bringSelectedItemsInLine();

@@ -47,6 +47,9 @@ public:
     // The statement of the last search that was started, and how many were started.
     const juce::String& getSearchStatement() const noexcept { return statement; }
     int getSearchCount() const noexcept { return searchCount; }
+    // Counts the selection changes made by clicks, so that a listener can tell them apart from
+    // the arrival of rows, which sends the same change message.
+    int getSelectionCount() const noexcept { return selectionCount; }
 
     // Marks the selected files deleted as one undoable step of the component's history.
     void deleteSelected (const juce::Component* component);
@@ -72,7 +75,7 @@ private:
     juce::String statement, namePattern;
     juce::File databaseFile;
     juce::WeakReference<Corvane> libraryReference;
-    int searchCount = 0;
+    int searchCount = 0, selectionCount = 0;
     juce::OwnedArray<TaggedItem> items;
     juce::HashMap<int, TaggedItem*> itemMap { 101 };
     juce::SparseSet<int> selectedRows;

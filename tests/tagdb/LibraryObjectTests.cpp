@@ -127,6 +127,11 @@ TEST_F (LibraryObjectTest, ClickPreviewsACopyAndAltShowsTheRatingOnly)
     ASSERT_EQ (preview.items.size(), 1);
     EXPECT_NE (preview.items[0], results().getItem (1));
     EXPECT_EQ (preview.items[0]->getId(), results().getItem (1)->getId());
+
+    // Rows that arrive afterwards do not preview the clicked row again.
+    results().add (new TaggedItem (library.get(), 4711, "WAV file", 0.0), false);
+    settle();
+    EXPECT_EQ (preview.items.size(), 1);
 }
 
 TEST_F (LibraryObjectTest, ExtendingTheSelectionWritesTheShownRatingToEverySelectedRow)
