@@ -154,7 +154,7 @@ void Corvane::selectionChanged()
     // Shown without an undo entry; when it differs, the rating's change message then writes it
     // to every selected item.
     rating.setValue (nullptr, {}, true, item->getQuality());
-    previewItem (*item, juce::ModifierKeys::getCurrentModifiers());
+    previewItem (*item, results.getLastClickModifiers());
 }
 
 void Corvane::previewItem (TaggedItem& item, juce::ModifierKeys modifiers)

@@ -167,6 +167,7 @@ void Results::selectAll()
         selectedRows.addRange ({ 0, numRows });
 
     ++selectionCount;
+    lastClickModifiers = {};
     sendChangeMessage();
     bringSelectedItemsInLine();
 }
@@ -256,6 +257,7 @@ void Results::selectRow (int row, juce::ModifierKeys modifiers)
         selectedRows.addRange ({ row, row + 1 });
 
     ++selectionCount;
+    lastClickModifiers = modifiers;
     sendChangeMessage();
     lastClickedRow = row;
     bringSelectedItemsInLine();

@@ -50,6 +50,9 @@ public:
     // Counts the selection changes made by clicks, so that a listener can tell them apart from
     // the arrival of rows, which sends the same change message.
     int getSelectionCount() const noexcept { return selectionCount; }
+    // The modifier keys of the last click: the selection is announced later, when the keys
+    // may have been let go.
+    juce::ModifierKeys getLastClickModifiers() const noexcept { return lastClickModifiers; }
 
     // Marks the selected files deleted as one undoable step of the component's history.
     void deleteSelected (const juce::Component* component);
@@ -76,6 +79,7 @@ private:
     juce::File databaseFile;
     juce::WeakReference<Corvane> libraryReference;
     int searchCount = 0, selectionCount = 0;
+    juce::ModifierKeys lastClickModifiers;
     juce::OwnedArray<TaggedItem> items;
     juce::HashMap<int, TaggedItem*> itemMap { 101 };
     juce::SparseSet<int> selectedRows;

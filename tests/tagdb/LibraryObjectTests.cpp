@@ -113,10 +113,8 @@ TEST_F (LibraryObjectTest, ClickPreviewsACopyAndAltShowsTheRatingOnly)
 {
     rateRows ({ 0.8, 0.4 });
 
-    juce::ModifierKeys::currentModifiers = juce::ModifierKeys::altModifier;
-    results().selectRow (0, {});
+    results().selectRow (0, juce::ModifierKeys::altModifier);
     settle();
-    juce::ModifierKeys::currentModifiers = {};
 
     EXPECT_DOUBLE_EQ (library->getRating().getValue(), 0.8);
     EXPECT_TRUE (preview.items.isEmpty());
