@@ -9,6 +9,12 @@
 
 #include <sqlite3.h>
 
+namespace
+{
+constexpr int maxBatchSize = 256;
+constexpr juce::uint32 maxBatchDelayMs = 5;
+} // namespace
+
 Results::Results (Corvane& owner)
     : juce::Thread ("corvaneresaultsthread"),
       library (owner)
@@ -73,6 +79,10 @@ void Results::run()
 
     // Rows of one type share one text.
     juce::StringArray types;
+    // The first row shows at once; later rows go to the list in batches, which spares the
+    // lock and the message of every single row without holding rows back for long.
+    juce::Array<TaggedItem*> batch;
+    auto lastFlush = juce::Time::getMillisecondCounter();
 
     while (! threadShouldExit() && select.step() == SQLITE_ROW)
     {
@@ -108,26 +118,49 @@ void Results::run()
             }
         }
 
-        publish (item.release());
+        batch.add (item.release());
+
+        if (batch.size() >= maxBatchSize || getNumRows() == 0
+            || juce::Time::getMillisecondCounter() - lastFlush >= maxBatchDelayMs)
+        {
+            publish (batch);
+            lastFlush = juce::Time::getMillisecondCounter();
+        }
     }
+
+    if (threadShouldExit())
+    {
+        for (auto* item : batch)
+            delete item;
+        return;
+    }
+
+    publish (batch);
 }
 
-void Results::publish (TaggedItem* item)
+void Results::publish (juce::Array<TaggedItem*>& batch)
 {
+    if (batch.isEmpty())
+        return;
+
     {
         const juce::ScopedLock sl (itemLock);
 
-        // Each file comes as one row; should one come twice, its first item stays.
-        if (itemMap.contains (item->getId()))
+        for (auto* item : batch)
         {
-            delete item;
-            return;
-        }
+            // Each file comes as one row; should one come twice, its first item stays.
+            if (itemMap.contains (item->getId()))
+            {
+                delete item;
+                continue;
+            }
 
-        items.add (item);
-        itemMap.set (item->getId(), item);
+            items.add (item);
+            itemMap.set (item->getId(), item);
+        }
     }
 
+    batch.clearQuick();
     sendChangeMessage();
 }
 

@@ -67,7 +67,8 @@ public:
 
 private:
     void bringSelectedItemsInLine();
-    void publish (TaggedItem* item);
+    // Hands finished items to the list; empties the batch.
+    void publish (juce::Array<TaggedItem*>& batch);
 
     // The rating of a row as an item holds it: unrated rows (NULL, 0 or the column default
     // below zero) read as 0.
