@@ -128,7 +128,10 @@ void Corvane::filterChanged()
 void Corvane::changeListenerCallback (juce::ChangeBroadcaster* source)
 {
     if (source == &results)
+    {
+        grid.searchProgressed();
         selectionChanged();
+    }
     else if (source == &rating)
         setQuality (results.getSelectedItems(), rating.getValue());
     else

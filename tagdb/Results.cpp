@@ -9,6 +9,8 @@
 
 #include <sqlite3.h>
 
+#include <unordered_map>
+
 namespace
 {
 constexpr int maxBatchSize = 256;
@@ -48,6 +50,10 @@ void Results::restartSearch()
     // The weak reference is made before the thread makes items that refer to the library.
     libraryReference = &library;
     const auto filter = library.buildFilter (true);
+    searchFilter = filter;
+    // The thread sorts searchTags itself; this copy is the message thread's.
+    sortedSearchTags = searchTags;
+    sortedSearchTags.sort();
     statement = buildItemQuery (library.getGrid().orderByRarity (searchTags), filter);
     namePattern = library.getNamePattern();
     databaseFile = library.getDatabase().getDatabaseFile();
@@ -68,23 +74,32 @@ void Results::run()
 
     SearchConnection connection (*this);
     if (! connection.open (databaseFile))
+    {
+        sendChangeMessage();
         return;
+    }
 
     SQLitePrepared select (connection.get(), statement);
     if (! select.isValid())
+    {
+        sendChangeMessage();
         return;
+    }
 
     if (select.getParameterCount() > 0)
         select.bindText (1, namePattern);
 
     // Rows of one type share one text.
     juce::StringArray types;
+    // Per tag, the files of this search that carry it: the filtered counts, for free.
+    std::unordered_map<int, int> counts;
+    int stepResult = SQLITE_DONE;
     // The first row shows at once; later rows go to the list in batches, which spares the
     // lock and the message of every single row without holding rows back for long.
     juce::Array<TaggedItem*> batch;
     auto lastFlush = juce::Time::getMillisecondCounter();
 
-    while (! threadShouldExit() && select.step() == SQLITE_ROW)
+    while (! threadShouldExit() && (stepResult = select.step()) == SQLITE_ROW)
     {
         auto typeText = select.getText (3);
         const auto typeIndex = types.indexOf (typeText);
@@ -118,6 +133,9 @@ void Results::run()
             }
         }
 
+        for (auto tag : tags)
+            ++counts[tag];
+
         batch.add (item.release());
 
         if (batch.size() >= maxBatchSize || getNumRows() == 0
@@ -128,14 +146,53 @@ void Results::run()
         }
     }
 
-    if (threadShouldExit())
+    if (threadShouldExit() || stepResult != SQLITE_DONE)
     {
         for (auto* item : batch)
             delete item;
+
+        // Whoever waits for this search's counts learns that none come.
+        if (! threadShouldExit())
+            sendChangeMessage();
         return;
     }
 
     publish (batch);
+
+    {
+        const juce::ScopedLock sl (itemLock);
+        searchCounts.clear();
+        for (auto& [tag, count] : counts)
+            searchCounts.set (tag, count);
+        searchCountsReady = true;
+    }
+
+    sendChangeMessage();
+}
+
+bool Results::copySearchCounts (juce::HashMap<int, int>& counts) const
+{
+    const juce::ScopedLock sl (itemLock);
+    if (! searchCountsReady)
+        return false;
+
+    counts.clear();
+    for (juce::HashMap<int, int>::Iterator i (searchCounts); i.next();)
+        counts.set (i.getKey(), i.getValue());
+
+    return true;
+}
+
+bool Results::searchedFor (const juce::String& filter, const juce::String& pattern, juce::Array<int> tags) const
+{
+    tags.sort();
+    return filter == searchFilter && (! filter.contains ("?1") || pattern == namePattern) && tags == sortedSearchTags;
+}
+
+bool Results::isSearchComplete() const
+{
+    const juce::ScopedLock sl (itemLock);
+    return searchCountsReady;
 }
 
 void Results::publish (juce::Array<TaggedItem*>& batch)
@@ -173,6 +230,7 @@ void Results::clear()
     const juce::ScopedLock sl (itemLock);
     itemMap.clear();
     items.clear();
+    searchCountsReady = false;
 }
 
 void Results::add (TaggedItem* item, bool select)

@@ -50,6 +50,14 @@ public:
     // Counts the selection changes made by clicks, so that a listener can tell them apart from
     // the arrival of rows, which sends the same change message.
     int getSelectionCount() const noexcept { return selectionCount; }
+
+    // After a search has delivered all its rows: per tag id, how many of the listed files carry
+    // it (0 for files without tags), as the count statement would answer for the same filter.
+    // False while a search runs, after it failed or was stopped, and after a clear.
+    bool copySearchCounts (juce::HashMap<int, int>& counts) const;
+    bool isSearchComplete() const;
+    // True when the last search started ran with this filter, name pattern and these tags.
+    bool searchedFor (const juce::String& filter, const juce::String& pattern, juce::Array<int> tags) const;
     // The modifier keys of the last click: the selection is announced later, when the keys
     // may have been let go.
     juce::ModifierKeys getLastClickModifiers() const noexcept { return lastClickModifiers; }
@@ -76,7 +84,8 @@ private:
 
     Corvane& library;
     juce::Array<int> searchTags;
-    juce::String statement, namePattern;
+    juce::String statement, namePattern, searchFilter;
+    juce::Array<int> sortedSearchTags;
     juce::File databaseFile;
     juce::WeakReference<Corvane> libraryReference;
     int searchCount = 0, selectionCount = 0;
@@ -86,6 +95,8 @@ private:
     juce::SparseSet<int> selectedRows;
     int lastClickedRow = -1;
     SelectedTaggedItems selectedItems;
+    juce::HashMap<int, int> searchCounts;
+    bool searchCountsReady = false;
     juce::CriticalSection itemLock;
 
     JUCE_DECLARE_WEAK_REFERENCEABLE (Results)

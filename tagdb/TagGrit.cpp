@@ -63,13 +63,44 @@ void TagGrit::requestCountUpdate (bool withTotals)
 
 void TagGrit::updateCounts (bool withTotals)
 {
+    filteredCountsPending = false;
+    const auto filter = library.buildFilter (true);
+    const auto tags = checkedTags.getItemArray();
+
     if (withTotals)
     {
         updateCounts (totalCounts, {}, library.buildFilter (false));
         ++totalsUpdates;
     }
+    else if (auto& results = library.getResults(); results.searchedFor (filter, library.getNamePattern(), tags))
+    {
+        if (results.copySearchCounts (filteredCounts))
+        {
+            filteredCountsChanged();
+            return;
+        }
 
-    updateCounts (filteredCounts, orderByRarity (checkedTags.getItemArray()), library.buildFilter (true));
+        if (results.isThreadRunning())
+        {
+            filteredCountsPending = true;
+            return;
+        }
+    }
+
+    updateCounts (filteredCounts, orderByRarity (tags), filter);
+    filteredCountsChanged();
+}
+
+void TagGrit::searchProgressed()
+{
+    auto& results = library.getResults();
+
+    if (filteredCountsPending && (results.isSearchComplete() || ! results.isThreadRunning()))
+        updateCounts (false);
+}
+
+void TagGrit::filteredCountsChanged()
+{
     ++filteredUpdates;
     filteredCounts.sendChangeMessage();
 }

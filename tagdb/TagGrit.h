@@ -41,8 +41,12 @@ public:
     ~TagGrit() override;
 
     void requestCountUpdate (bool withTotals);
-    // Recomputes the filtered counts, and the totals when asked.
+    // Recomputes the filtered counts, and the totals when asked. After a filter change the
+    // filtered counts are those the search of the same filter gathered while listing its
+    // files, taken when it has delivered them; after a data change they are queried afresh.
     void updateCounts (bool withTotals);
+    // Told when the result list announces rows; takes the counts of a finished search.
+    void searchProgressed();
     // Runs the count statement on the library's database; failed statements keep the counts.
     void updateCounts (TagCounts& counts, const juce::Array<int>& tags, const juce::String& filter);
 
@@ -80,6 +84,9 @@ private:
     Corvane& library;
     CountUpdater countUpdater { *this };
     int filteredUpdates = 0, totalsUpdates = 0;
+    bool filteredCountsPending = false;
+
+    void filteredCountsChanged();
 
     JUCE_DECLARE_WEAK_REFERENCEABLE (TagGrit)
     JUCE_DECLARE_NON_COPYABLE (TagGrit)

@@ -223,8 +223,15 @@ TEST_F (SearchTest, ItemAndCountStatementsAgreeWithThePairStatements)
             if (tags.isEmpty() && ! filter.contains ("quality DESC"))
                 EXPECT_EQ (pairOrder, rowOrder);
 
-            EXPECT_EQ (countsOf (runStatement (dbFile, buildCountQuery (tags, filter), pattern)),
-                       countsOf (runStatement (dbFile, buildTagCountQuery (tags, filter), pattern)));
+            const auto expectedCounts = countsOf (runStatement (dbFile, buildCountQuery (tags, filter), pattern));
+            EXPECT_EQ (expectedCounts, countsOf (runStatement (dbFile, buildTagCountQuery (tags, filter), pattern)));
+
+            // The counts a search gathers from its own rows.
+            std::map<int, int> gathered;
+            for (auto& [id, file] : found)
+                for (auto tag : file.tags)
+                    ++gathered[tag];
+            EXPECT_EQ (expectedCounts, gathered);
         }
     }
 }
@@ -372,6 +379,30 @@ TEST_F (SearchTest, FilesWithoutTagsCountUnderTagZero)
     grid.updateCounts (false);
     EXPECT_FALSE (grid.getFilteredCounts().contains (0));
     EXPECT_EQ (grid.getTotalCounts()[0], 2);
+}
+
+TEST_F (SearchTest, FilteredCountsComeFromTheSearchOfTheSameFilter)
+{
+    const auto a = addRow ("a", "0", { 3 });
+    addRow ("b", "0", { 3, 4 });
+    auto& grid = library->getGrid();
+
+    library->getNameFilter().setName ("b");
+    grid.getCheckedTags().addToSelection (3);
+    const auto before = grid.getFilteredUpdateCount();
+    ASSERT_TRUE (pumpUntil ([&] { return grid.getFilteredUpdateCount() > before && ! results().isThreadRunning(); }, 10000));
+    EXPECT_EQ (grid.getFilteredCounts()[3], 1);
+    EXPECT_EQ (grid.getFilteredCounts()[4], 1);
+
+    // A data change is counted afresh, though the search stays as it was.
+    library->getNameFilter().setName ("");
+    grid.getCheckedTags().deselectAll();
+    finishSearch();
+    pumpUntil ([] { return false; }, 50);
+    library->addTagToFiles ({ a }, 4);
+    grid.updateCounts (true);
+    EXPECT_EQ (grid.getFilteredCounts()[4], 2);
+    EXPECT_EQ (grid.getTotalCounts()[4], 2);
 }
 
 // A restart while a long search runs stops it: the list then holds only the new search's rows.
