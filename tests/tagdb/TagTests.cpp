@@ -53,6 +53,10 @@ TEST_F (TagTest, SeveralNamesInOneTextMakeSeveralTagsAtOnePlace)
 
 TEST_F (TagTest, EmptyTextAsksWithoutBlockingAndCancelCreatesNothing)
 {
+#if defined(__SANITIZE_THREAD__)
+    // The X client libraries lock in ways ThreadSanitizer cannot follow once a window opens.
+    GTEST_SKIP() << "opens a desktop window";
+#endif
     tolerateXErrors();
     int added = 0;
 
