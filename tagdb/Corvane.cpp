@@ -12,6 +12,8 @@
 #include "TaggedFLACFile.h"
 #include "TaggedItem.h"
 #include "TaggedWAVFile.h"
+#include "framework/parameters/ParameterPropertyComp.h"
+#include "framework/parameters/Translate.h"
 #include "framework/plugins/PluginCatalogue.h"
 #include "shell/processor/AudioFormatManagerEx.h"
 
@@ -69,20 +71,181 @@ Corvane::Corvane (const juce::File& databaseFile, const juce::File& tagsFile)
 
     // A file that cannot serve as a library (not SQLite, not writable) leaves the library on
     // the default database, so that it stays usable.
+    results.addChangeListener (this);
+
     const auto usable = databaseFile.existsAsFile() && openDatabase (databaseFile);
     if (! usable)
         openDatabase (getDefaultDatabaseFile());
 
+    auto& labels = Translate::getInstance();
+    rating.setDisplayName (labels.translate ("Corvane", "quality"));
+    listen.setDisplayName (labels.translate ("Corvane", "autoListen"));
+    random.setDisplayName (labels.translate ("Corvane", "random"));
+    random.setUndoable (false);
+    random.addListener (this);
+    nameFilter.setName ("", false);
+
+    listenToFilters (true);
+
     reloadTags();
     grid.requestCountUpdate (true);
+    filterChanged();
 }
 
 Corvane::~Corvane()
 {
+    listenToFilters (false);
+    results.removeChangeListener (this);
+    random.removeListener (this);
+    for (auto* filter : typeFilters)
+        filter->getParameter().removeListener (this);
+
     backgroundAdder.reset();
-    results.stopSearch (10);
+    results.stopSearch();
     removeOrphanLinks();
     masterReference.clear();
+}
+
+void Corvane::listenToFilters (bool shouldListen)
+{
+    juce::Array<juce::ChangeBroadcaster*> sources { &grid.getCheckedTags(), &grid.getQualityFilter(),
+                                                    &grid.getUnratedSwitch(), &nameFilter, &rating };
+
+    for (auto* source : sources)
+    {
+        if (shouldListen)
+            source->addChangeListener (this);
+        else
+            source->removeChangeListener (this);
+    }
+}
+
+void Corvane::filterChanged()
+{
+    results.restartSearch();
+    grid.requestCountUpdate (false);
+}
+
+void Corvane::changeListenerCallback (juce::ChangeBroadcaster* source)
+{
+    if (source == &results)
+    {
+        grid.searchProgressed();
+        selectionChanged();
+    }
+    else if (source == &rating)
+        setQuality (results.getSelectedItems(), rating.getValue());
+    else
+        filterChanged();
+}
+
+void Corvane::parameterChanged (Parameter*)
+{
+    filterChanged();
+}
+
+void Corvane::selectionChanged()
+{
+    // Rows arriving from a search announce themselves like a click; only a click previews.
+    if (results.getSelectionCount() == handledSelection)
+        return;
+
+    handledSelection = results.getSelectionCount();
+    auto* item = results.getCurrentItem();
+    if (item == nullptr || ! listen.isOn())
+        return;
+
+    // Shown without an undo entry; when it differs, the rating's change message then writes it
+    // to every selected item.
+    rating.setValue (nullptr, {}, true, item->getQuality());
+    previewItem (*item, results.getLastClickModifiers());
+}
+
+void Corvane::previewItem (TaggedItem& item, juce::ModifierKeys modifiers)
+{
+    if (modifiers.isAltDown())
+        return;
+
+    item.locate();
+
+    auto* filter = getTypeFilter (item.getType());
+    if (filter == nullptr)
+        return;
+
+    if (auto* handler = filter->getHandler())
+    {
+        auto copy = std::make_unique<TaggedItem> (item);
+        if (handler->canHandleTaggedItem (*copy))
+            handler->handleTaggedItem (copy.release(), true);
+    }
+}
+
+juce::String Corvane::buildFilter (bool full)
+{
+    juce::String filter (" AND deleted = 0 ");
+
+    const auto types = getEnabledTypes();
+    if (! types.isEmpty())
+        filter << " AND type IN(" << types.joinIntoString (",") << ")";
+
+    const auto qualityFilter = grid.getQualityFilter().getValue();
+
+    if (full && nameFilter.getName().isNotEmpty())
+        filter << " AND name LIKE ?1 ESCAPE '\\'";
+
+    // Unrated files are those without a positive rating: the bulk add stores 0, a row made
+    // without a rating holds the column default -1, and old rows may hold NULL.
+    if (full && qualityFilter > 0.0)
+        filter << " AND (  quality >=" << formatRating (qualityFilter)
+               << (grid.getUnratedSwitch().getValue() != 0.0 ? " OR quality <= 0 OR quality IS NULL" : "") << " )";
+
+    if (! full || random.getValue() == 0.0)
+        filter << (qualityFilter != 0.0 ? " ORDER BY quality DESC" : " ORDER BY id DESC");
+    else
+        filter << " ORDER BY random()";
+
+    return filter;
+}
+
+juce::String Corvane::escapeLike (const juce::String& text)
+{
+    return text.replace ("\\", "\\\\").replace ("%", "\\%").replace ("_", "\\_");
+}
+
+juce::String Corvane::getNamePattern() const
+{
+    return "%" + escapeLike (nameFilter.getName()) + "%";
+}
+
+std::unique_ptr<juce::XmlElement> Corvane::createXml()
+{
+    auto element = std::make_unique<juce::XmlElement> (getXmlTag());
+    element->setAttribute ("type", getTypeName());
+    return element;
+}
+
+juce::Array<Parameter*> Corvane::getSavedParameters()
+{
+    return { &grid.getRowsParameter(), &grid.getColsParameter(), &getPreviewVolume(), &listen, &random };
+}
+
+void Corvane::writeAttributes (juce::XmlElement& element, int mode)
+{
+    for (auto* parameter : getSavedParameters())
+        parameter->savePreset (element, mode);
+}
+
+void Corvane::readAttributes (const juce::XmlElement& element, int mode, QwelHistory* history)
+{
+    for (auto* parameter : getSavedParameters())
+        parameter->loadPreset (element, mode, history);
+
+    results.restartSearch();
+}
+
+juce::Array<juce::PropertyComponent*> Corvane::getProperties()
+{
+    return { new ParameterPropertyComp (&grid.getColsParameter()), new ParameterPropertyComp (&grid.getRowsParameter()) };
 }
 
 juce::File Corvane::getDefaultDatabaseFile()
@@ -120,6 +283,8 @@ bool Corvane::openDatabase (const juce::File& file)
     }
 
     ensureTable (linksTable.check, linksTable.drop, linksTable.create);
+    // The search looks files up by tag; the table's own index serves lookups by file.
+    query ("CREATE INDEX IF NOT EXISTS tags_files_tag ON tags_files (tag, file)");
     ensureTable (pathsTable.check, pathsTable.drop, pathsTable.create);
     return true;
 }
@@ -185,7 +350,7 @@ bool Corvane::addFiles (const juce::StringArray& paths, juce::Array<int> tagIds)
         tagIds = grid.getCheckedTags().getItemArray();
 
     reportProgress (0.0);
-    results.stopSearch (1000);
+    results.stopSearch();
     results.clear();
 
     juce::OwnedArray<TaggedItem> items;
@@ -224,7 +389,7 @@ void Corvane::finishBackgroundAdd (juce::OwnedArray<TaggedItem>& items, const Ad
 
 void Corvane::showAddedFiles (juce::OwnedArray<TaggedItem>& items, const AddFilesTimes& times)
 {
-    results.stopSearch (1000);
+    results.stopSearch();
     results.clear();
 
     for (int i = 0; i < items.size(); ++i)
@@ -246,7 +411,7 @@ void Corvane::collectFiles (const juce::File& file, juce::Array<FileEntry>& entr
 
 juce::Array<int> Corvane::insertFiles (const juce::Array<FileEntry>& entries, const juce::Array<int>& tagIds)
 {
-    results.stopSearch (1000);
+    results.stopSearch();
     results.clear();
 
     juce::OwnedArray<TaggedItem> items;

@@ -7,6 +7,12 @@
 #include "TagCollection.h"
 #include "TagGrit.h"
 #include "TypeFilter.h"
+#include "framework/object/PropertySource.h"
+#include "framework/object/SimpleNamableObject.h"
+#include "framework/object/XmlAble.h"
+#include "framework/parameters/DBParameter.h"
+#include "framework/parameters/OnOffParameter.h"
+#include "shell/layout/LayoutStore.h"
 
 #include <atomic>
 #include <functional>
@@ -16,11 +22,16 @@ class BackgroundFileAdder;
 
 // The library: one SQLite file of audio files, tags and links, with the tag collection, the
 // tag grid, the result list and the file types. Every store operation runs on the message
-// thread; the file may be shared with other instances, whose locks are waited for.
+// thread; the file may be shared with other instances, whose locks are waited for. It wires
+// the filters to the search: every change of a filter restarts the search and refreshes the
+// filtered tag counts, every change of the stored data the totals too.
 class Corvane : public juce::ChangeListener,
                 public virtual juce::ChangeBroadcaster,
                 public SQLLiteDBClient,
-                public Parameter::Listener
+                public virtual XmlAble,
+                public PropertySource,
+                public Parameter::Listener,
+                public LayoutStore
 {
 public:
     // Told on the message thread how far a bulk add has come, from 0 to 1. A background add
@@ -97,6 +108,35 @@ public:
 
     virtual TaggedItemHandler* getPreviewHandler() { return nullptr; }
     virtual void stopPreview() {}
+    // The preview player's volume, saved with the library's settings.
+    virtual Parameter& getPreviewVolume() { return previewVolume; }
+
+    // The conditions and the ordering of the search (see SearchQuery.h); full adds the name,
+    // the rating filter and random. A name condition refers to parameter ?1.
+    juce::String buildFilter (bool full);
+    // The search text as a LIKE pattern that matches it literally anywhere in a name.
+    juce::String getNamePattern() const;
+    static juce::String escapeLike (const juce::String& text);
+
+    // Sets the rating control to the current result's rating and previews it, when listen is on.
+    void selectionChanged();
+    // Offers a copy of the item to the handler of its type, unless Alt is held.
+    void previewItem (TaggedItem& item, juce::ModifierKeys modifiers);
+
+    Parameter& getRating() noexcept { return rating; }
+    Parameter& getListen() noexcept { return listen; }
+    Parameter& getRandom() noexcept { return random; }
+    SimpleNamableObject& getNameFilter() noexcept { return nameFilter; }
+
+    // Saved settings: grid rows, grid cols, the preview volume, listen and random.
+    std::unique_ptr<juce::XmlElement> createXml() override;
+    juce::String getXmlTag() override { return "corvane"; }
+    juce::String getTypeName() const override { return "corvane"; }
+    void writeAttributes (juce::XmlElement& element, int mode) override;
+    void readAttributes (const juce::XmlElement& element, int mode, QwelHistory* history) override;
+
+    juce::String getPropertiesTitle() override { return "Corvane"; }
+    juce::Array<juce::PropertyComponent*> getProperties() override;
 
     SQLLiteDB& getDatabase() noexcept { return database; }
     Results& getResults() noexcept { return results; }
@@ -109,19 +149,28 @@ public:
     double getAddProgress() const noexcept { return addProgress.load(); }
     const AddFilesTimes& getLastAddFilesTimes() const noexcept { return lastAddTimes; }
 
-    void changeListenerCallback (juce::ChangeBroadcaster*) override {}
-    void parameterChanged (Parameter*) override {}
+    void changeListenerCallback (juce::ChangeBroadcaster* source) override;
+    void parameterChanged (Parameter* parameter) override;
 
 private:
     bool ensureTable (const juce::String& check, const juce::String& drop, const juce::String& create);
     bool fillDefaultTags();
     bool runForEachId (const juce::String& sql, const juce::Array<int>& fileIds);
     void reportProgress (double progress);
+    void filterChanged();
+    void listenToFilters (bool shouldListen);
+    juce::Array<Parameter*> getSavedParameters();
 
     SQLLiteDB database;
+    DBParameter previewVolume { "vol", -48.0, 12.0, -6.0 };
     Results results { *this };
     TagCollection tags;
     TagGrit grid { *this };
+    SimpleParameter rating { "quality", 0.0, 1.0, 0.0 };
+    OnOffParameter listen { "listen", true };
+    OnOffParameter random { "random", false };
+    SimpleNamableObject nameFilter;
+    int handledSelection = 0;
     juce::OwnedArray<TypeFilter> typeFilters;
     juce::HashMap<juce::String, TypeFilter*> typeFilterMap;
     juce::File defaultTagsFile;

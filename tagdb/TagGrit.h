@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TagList.h"
-#include "framework/parameters/SimpleParameter.h"
+#include "framework/parameters/SteppedParameter.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -22,7 +22,8 @@ public:
     };
 
     // Merges count requests that arrive before the update runs on the message thread. It is a
-    // member of its grid, so it refers to it directly.
+    // member of its grid, so it refers to it directly; the totals are asked for only after
+    // the stored data changed, since they ignore every filter but the file types.
     class CountUpdater : public juce::AsyncUpdater
     {
     public:
@@ -40,8 +41,21 @@ public:
     ~TagGrit() override;
 
     void requestCountUpdate (bool withTotals);
-    // Recomputes the filtered counts, and the totals when asked.
+    // Recomputes the filtered counts, and the totals when asked. After a filter change the
+    // filtered counts are those the search of the same filter gathered while listing its
+    // files, taken when it has delivered them; after a data change they are queried afresh.
     void updateCounts (bool withTotals);
+    // Told when the result list announces rows; takes the counts of a finished search.
+    void searchProgressed();
+    // Runs the count statement on the library's database; failed statements keep the counts.
+    void updateCounts (TagCounts& counts, const juce::Array<int>& tags, const juce::String& filter);
+
+    // The tags ordered from the one on the fewest files to the one on the most, by the totals;
+    // a search that looks up the rarest tag first narrows the files soonest.
+    juce::Array<int> orderByRarity (juce::Array<int> tags) const;
+    // How often the counts were recomputed, filtered and totals.
+    int getFilteredUpdateCount() const noexcept { return filteredUpdates; }
+    int getTotalsUpdateCount() const noexcept { return totalsUpdates; }
 
     int getRows() const;
     int getCols() const;
@@ -65,10 +79,14 @@ private:
     SimpleParameter qualityFilter { "quality", 0.0, 1.0, 0.0 };
     SimpleParameter unrated { "unrated", 0.0, 1.0, 0.0 };
     juce::SelectedItemSet<int> checkedTags;
-    SimpleParameter cols { "cols", 1.0, 3.0, 2.0 };
-    SimpleParameter rows { "rows", 1.0, 50.0, 15.0 };
+    SteppedParameter cols { "cols", 1, 3, 2, false };
+    SteppedParameter rows { "rows", 1, 50, 15, false };
     Corvane& library;
     CountUpdater countUpdater { *this };
+    int filteredUpdates = 0, totalsUpdates = 0;
+    bool filteredCountsPending = false;
+
+    void filteredCountsChanged();
 
     JUCE_DECLARE_WEAK_REFERENCEABLE (TagGrit)
     JUCE_DECLARE_NON_COPYABLE (TagGrit)

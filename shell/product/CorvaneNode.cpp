@@ -1,7 +1,9 @@
 #include "CorvaneNode.h"
 
 CorvaneNode::CorvaneNode()
+    : Corvane (juce::File())
 {
+    registerFileTypes();
     outputPort = addAudioOutput (new AudioPort (this, true, 2));
     setName ("Corvane");
 }

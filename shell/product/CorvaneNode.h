@@ -1,11 +1,12 @@
 #pragma once
 
-#include "framework/object/XmlAble.h"
 #include "shell/routing/AudioNode.h"
+#include "tagdb/Corvane.h"
 
-// The librarian as a node of the routing web: one stereo output port that carries the preview.
+// The librarian as a node of the routing web: the library itself, with one stereo output port
+// that carries the preview. It always works on the default database of the user.
 class CorvaneNode : public AudioNode,
-                    public virtual XmlAble
+                    public Corvane
 {
 public:
     CorvaneNode();
@@ -18,8 +19,12 @@ public:
 
     std::unique_ptr<juce::XmlElement> createXml() override { return makeXml ("CorvaneNode"); }
     juce::String getXmlTag() override { return makeXmlTag ("CorvaneNode"); }
-    void readAttributes (const juce::XmlElement&, int, QwelHistory*) override {}
-    void writeAttributes (juce::XmlElement&, int) override {}
+    // The node's settings are the library's.
+    void readAttributes (const juce::XmlElement& element, int mode, QwelHistory* history) override
+    {
+        Corvane::readAttributes (element, mode, history);
+    }
+    void writeAttributes (juce::XmlElement& element, int mode) override { Corvane::writeAttributes (element, mode); }
 
 private:
     AudioPort* outputPort = nullptr;

@@ -27,6 +27,8 @@ public:
     void writeAttributes (juce::XmlElement& element, int mode) override { CorvaneNode::writeAttributes (element, mode); }
 
     juce::String getIconName() const override { return "logo"; }
+    juce::String getPropertiesTitle() override { return Corvane::getPropertiesTitle(); }
+    juce::Array<juce::PropertyComponent*> getProperties() override { return Corvane::getProperties(); }
 
     // The default editor size: a fifth of the main display's width and four fifths of its height.
     static juce::Rectangle<int> defaultEditorSize (juce::Rectangle<int> userArea);

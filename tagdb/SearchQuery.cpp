@@ -1,0 +1,76 @@
+#include "SearchQuery.h"
+
+namespace
+{
+const juce::String orderBy (" ORDER BY ");
+
+juce::String tagConditions (const juce::Array<int>& tags)
+{
+    juce::String conditions;
+
+    for (auto tag : tags)
+        conditions << " AND id IN (SELECT file FROM tags_files WHERE tag = " << tag << ")";
+
+    return conditions;
+}
+} // namespace
+
+juce::String conditionsOf (const juce::String& filter)
+{
+    const auto at = filter.lastIndexOf (orderBy);
+    return at >= 0 ? filter.substring (0, at) : filter;
+}
+
+juce::String orderingOf (const juce::String& filter)
+{
+    const auto at = filter.lastIndexOf (orderBy);
+    return at >= 0 ? filter.substring (at) : juce::String();
+}
+
+juce::String buildQuery (const juce::Array<int>& tags, const juce::String& filter)
+{
+    if (tags.isEmpty())
+        return "SELECT id AS file,tags_files.tag AS tag,quality,type FROM data LEFT JOIN tags_files ON tags_files.file = data.id WHERE 1=1 "
+               + filter;
+
+    juce::String query = "SELECT file,tag,quality,type FROM tags_files JOIN data ON data.id = tags_files.file " + filter;
+
+    for (int i = tags.size(); --i >= 0;)
+        query = "SELECT distinct(moreTags.file) AS file , moreTags.tag as tag, t.quality, t.type FROM (" + query
+                + ") t JOIN tags_files AS moreTags ON t.file = moreTags.file WHERE t.tag = " + juce::String (tags.getUnchecked (i));
+
+    if (filter.contains ("random"))
+        query << " ORDER BY random()";
+
+    return query;
+}
+
+juce::String buildCountQuery (const juce::Array<int>& tags, const juce::String& filter)
+{
+    return "SELECT t.tag,count(t.file) FROM (" + buildQuery (tags, filter) + ") t GROUP BY t.tag;";
+}
+
+juce::String buildItemQuery (const juce::Array<int>& tags, const juce::String& filter)
+{
+    auto ordering = orderingOf (filter);
+
+    // Equal ratings come newest first, so that the order does not depend on the plan.
+    if (ordering.contains ("quality"))
+        ordering << ", id DESC";
+
+    return "SELECT id, (SELECT group_concat(tag) FROM tags_files WHERE file = data.id), quality, type FROM data WHERE 1=1"
+           + tagConditions (tags) + conditionsOf (filter) + ordering;
+}
+
+juce::String buildTagCountQuery (const juce::Array<int>& tags, const juce::String& filter)
+{
+    const auto files = "SELECT id FROM data WHERE 1=1" + tagConditions (tags) + conditionsOf (filter);
+    juce::String query = "SELECT tag, count(*) FROM tags_files WHERE file IN (" + files + ") GROUP BY tag";
+
+    // With checked tags every listed file carries a tag.
+    if (tags.isEmpty())
+        query << " UNION ALL SELECT 0, count(*) FROM data WHERE 1=1" << conditionsOf (filter)
+              << " AND NOT EXISTS (SELECT 1 FROM tags_files WHERE file = data.id) HAVING count(*) > 0";
+
+    return query + ";";
+}

@@ -1,0 +1,470 @@
+#include "LibraryFixture.h"
+#include "tagdb/SearchQuery.h"
+#include "tagdb/TaggedItem.h"
+
+#include <sqlite3.h>
+
+#include <map>
+
+namespace corvane::test
+{
+namespace
+{
+// Runs one statement on its own connection, binding the name pattern when it asks for one;
+// rows come as their columns joined with "|", NULL as "".
+juce::StringArray runStatement (const juce::File& file, const juce::String& sql, const juce::String& pattern)
+{
+    juce::StringArray result;
+    sqlite3* db = nullptr;
+    sqlite3_open (file.getFullPathName().toRawUTF8(), &db);
+    sqlite3_busy_timeout (db, 10000);
+    sqlite3_stmt* statement = nullptr;
+
+    if (sqlite3_prepare_v2 (db, sql.toRawUTF8(), -1, &statement, nullptr) == SQLITE_OK)
+    {
+        if (sqlite3_bind_parameter_count (statement) > 0)
+            sqlite3_bind_text (statement, 1, pattern.toRawUTF8(), -1, SQLITE_TRANSIENT);
+
+        while (sqlite3_step (statement) == SQLITE_ROW)
+        {
+            juce::StringArray columns;
+            for (int i = 0; i < sqlite3_column_count (statement); ++i)
+            {
+                const auto* text = reinterpret_cast<const char*> (sqlite3_column_text (statement, i));
+                columns.add (text != nullptr ? juce::String::fromUTF8 (text) : juce::String());
+            }
+            result.add (columns.joinIntoString ("|"));
+        }
+    }
+    else
+    {
+        result.add ("prepare failed: " + juce::String (sqlite3_errmsg (db)));
+    }
+
+    sqlite3_finalize (statement);
+    sqlite3_close (db);
+    return result;
+}
+
+struct FoundFile
+{
+    juce::Array<int> tags;
+    juce::String rating, type;
+    bool operator== (const FoundFile& other) const { return tags == other.tags && rating == other.rating && type == other.type; }
+};
+
+using FoundFiles = std::map<int, FoundFile>;
+
+// The files of the (file, tag) rows of buildQuery, with their tags sorted; a NULL tag is 0.
+FoundFiles filesOfPairs (const juce::StringArray& rows, juce::Array<int>& order)
+{
+    FoundFiles files;
+
+    for (auto& row : rows)
+    {
+        const auto columns = juce::StringArray::fromTokens (row, "|", "");
+        const auto id = columns[0].getIntValue();
+        if (files.count (id) == 0)
+            order.add (id);
+
+        auto& file = files[id];
+        file.tags.addUsingDefaultSort (columns[1].getIntValue());
+        file.rating = columns[2];
+        file.type = columns[3];
+    }
+
+    return files;
+}
+
+// The files of the one-row-per-file statement.
+FoundFiles filesOfRows (const juce::StringArray& rows, juce::Array<int>& order)
+{
+    FoundFiles files;
+
+    for (auto& row : rows)
+    {
+        const auto columns = juce::StringArray::fromTokens (row, "|", "");
+        const auto id = columns[0].getIntValue();
+        order.add (id);
+
+        auto& file = files[id];
+        for (auto& tag : juce::StringArray::fromTokens (columns[1], ",", ""))
+            file.tags.addUsingDefaultSort (tag.getIntValue());
+        if (file.tags.isEmpty())
+            file.tags.add (0);
+        file.rating = columns[2];
+        file.type = columns[3];
+    }
+
+    return files;
+}
+
+std::map<int, int> countsOf (const juce::StringArray& rows)
+{
+    std::map<int, int> counts;
+    for (auto& row : rows)
+        counts[row.upToFirstOccurrenceOf ("|", false, false).getIntValue()] = row.fromFirstOccurrenceOf ("|", false, false).getIntValue();
+    return counts;
+}
+
+class SearchTest : public LibraryTest
+{
+protected:
+    Results& results() { return library->getResults(); }
+
+    // Lets the running search finish and its messages arrive.
+    void finishSearch()
+    {
+        ASSERT_TRUE (pumpUntil ([this] { return ! results().isThreadRunning(); }, 10000));
+        results().dispatchPendingMessages();
+    }
+
+    void search()
+    {
+        results().restartSearch();
+        finishSearch();
+    }
+
+    juce::Array<int> listedIds()
+    {
+        juce::Array<int> ids;
+        for (int i = 0; i < results().getNumRows(); ++i)
+            ids.add (results().getItem (i)->getId());
+        return ids;
+    }
+
+    // Adds a file row directly; rating text as SQL ("NULL", "-1", "0.5").
+    int addRow (const juce::String& name, const juce::String& rating = "0", const juce::Array<int>& tags = {},
+                const juce::String& type = "WAV", int deleted = 0)
+    {
+        RawDatabase raw (dbFile);
+        raw.exec ("INSERT INTO data (name,path,type,quality,deleted) VALUES ('" + name.replace ("'", "''") + "','/x/"
+                  + juce::String (nextPath++) + "','" + type + "'," + rating + "," + juce::String (deleted) + ")");
+        const auto id = raw.count ("SELECT max(id) FROM data");
+        for (auto tag : tags)
+            raw.exec ("INSERT INTO tags_files (file,tag) VALUES (" + juce::String (id) + "," + juce::String (tag) + ")");
+        return id;
+    }
+
+    // A library with skewed tag use: tag 1 on most files, tag 10 on few; some files without tags.
+    void fillRandomly (juce::Random& random, int numFiles)
+    {
+        static const char* ratings[] = { "NULL", "-1", "0", "0.2", "0.6", "0.8", "1" };
+        static const char* types[] = { "WAV", "AIFF", "FLAC" };
+        RawDatabase raw (dbFile);
+        raw.exec ("BEGIN");
+
+        for (int i = 0; i < numFiles; ++i)
+        {
+            raw.exec (juce::String ("INSERT INTO data (name,path,type,quality,deleted) VALUES ('")
+                      + (random.nextBool() ? "Loop " : "hit ") + juce::String (i) + "','/r/" + juce::String (i) + "','"
+                      + types[random.nextInt (3)] + "'," + ratings[random.nextInt (7)] + "," + (random.nextInt (10) == 0 ? "1" : "0") + ")");
+
+            for (int tag = 1; tag <= 10; ++tag)
+                if (random.nextInt (tag + 1) == 0)
+                    raw.exec ("INSERT INTO tags_files (file,tag) VALUES (last_insert_rowid()," + juce::String (tag) + ")");
+        }
+
+        raw.exec ("COMMIT");
+    }
+
+    int nextPath = 0;
+};
+} // namespace
+
+TEST_F (SearchTest, FilterTextFollowsTheFilterState)
+{
+    EXPECT_EQ (library->buildFilter (true), " AND deleted = 0  ORDER BY id DESC");
+
+    library->getGrid().getQualityFilter().setValue (nullptr, {}, true, 0.6);
+    EXPECT_EQ (library->buildFilter (true), " AND deleted = 0  AND (  quality >=0.6 ) ORDER BY quality DESC");
+    EXPECT_EQ (library->buildFilter (false), " AND deleted = 0  ORDER BY quality DESC");
+
+    library->getGrid().getUnratedSwitch().setValue (nullptr, {}, true, 1.0);
+    library->getRandom().setValue (nullptr, {}, true, 1.0);
+    library->getNameFilter().setName ("kick");
+    EXPECT_EQ (library->buildFilter (true), " AND deleted = 0  AND name LIKE ?1 ESCAPE '\\' AND (  quality >=0.6 OR quality <= 0 OR quality IS NULL ) ORDER BY random()");
+    EXPECT_EQ (library->buildFilter (false), " AND deleted = 0  ORDER BY quality DESC");
+}
+
+// The one-row-per-file statements must give exactly the files, tags, ratings and counts of
+// the (file, tag) statements, over libraries and filters drawn at random.
+TEST_F (SearchTest, ItemAndCountStatementsAgreeWithThePairStatements)
+{
+    juce::Random random (7);
+    fillRandomly (random, 400);
+    library->registerFileTypes();
+    auto& grid = library->getGrid();
+
+    for (int round = 0; round < 60; ++round)
+    {
+        grid.getQualityFilter().setValue (nullptr, {}, true, random.nextInt (3) == 0 ? 0.6 : 0.0);
+        grid.getUnratedSwitch().setValue (nullptr, {}, true, random.nextBool() ? 1.0 : 0.0);
+        library->getNameFilter().setName (random.nextInt (3) == 0 ? "LOOP 1" : "");
+        for (auto* filter : library->getTypeFilters())
+            filter->getParameter().setValue (nullptr, {}, true, random.nextInt (4) == 0 ? 1.0 : 0.0);
+
+        juce::Array<int> tags;
+        for (int i = random.nextInt (4); --i >= 0;)
+            tags.addIfNotAlreadyThere (1 + random.nextInt (11)); // 11 is on no file
+
+        for (auto full : { true, false })
+        {
+            const auto filter = library->buildFilter (full);
+            const auto pattern = library->getNamePattern();
+            SCOPED_TRACE (filter + " tags " + juce::String (tags.size()));
+
+            juce::Array<int> pairOrder, rowOrder;
+            const auto pairRows = runStatement (dbFile, buildQuery (tags, filter), pattern);
+            const auto expected = filesOfPairs (pairRows, pairOrder);
+            const auto found = filesOfRows (runStatement (dbFile, buildItemQuery (tags, filter), pattern), rowOrder);
+            EXPECT_TRUE (expected == found) << pairOrder.size() << " files expected, found " << rowOrder.size() << ": " << pairRows[0];
+
+            if (tags.isEmpty() && ! filter.contains ("quality DESC"))
+                EXPECT_EQ (pairOrder, rowOrder);
+
+            const auto expectedCounts = countsOf (runStatement (dbFile, buildCountQuery (tags, filter), pattern));
+            EXPECT_EQ (expectedCounts, countsOf (runStatement (dbFile, buildTagCountQuery (tags, filter), pattern)));
+
+            // The counts a search gathers from its own rows.
+            std::map<int, int> gathered;
+            for (auto& [id, file] : found)
+                for (auto tag : file.tags)
+                    ++gathered[tag];
+            EXPECT_EQ (expectedCounts, gathered);
+        }
+    }
+}
+
+TEST_F (SearchTest, ListsEveryPresentFileOnceNewestFirstWithItsTags)
+{
+    const auto first = addRow ("a", "0", { 3, 5, 7 });
+    const auto untagged = addRow ("b");
+    addRow ("gone", "0", { 3 }, "WAV", 1);
+    const auto last = addRow ("c", "0.5", { 3 });
+    search();
+
+    EXPECT_EQ (listedIds(), juce::Array<int> ({ last, untagged, first }));
+    EXPECT_EQ (results().findItem (first)->getTags(), juce::Array<int> ({ 3, 5, 7 }));
+    EXPECT_EQ (results().findItem (untagged)->getTags(), juce::Array<int> ({ 0 }));
+    EXPECT_DOUBLE_EQ (results().findItem (last)->getQuality(), 0.5);
+}
+
+TEST_F (SearchTest, CheckedTagsNarrowToFilesCarryingAllOfThem)
+{
+    const auto both = addRow ("both", "0", { 3, 7, 9 });
+    addRow ("three", "0", { 3 });
+    addRow ("seven", "0", { 7 });
+    const auto bothToo = addRow ("both too", "0", { 7, 3 });
+    auto& grid = library->getGrid();
+
+    grid.getCheckedTags().addToSelection (3);
+    grid.getCheckedTags().addToSelection (7);
+    grid.getCheckedTags().addToSelection (4711); // a tag that no longer exists
+    search();
+    EXPECT_EQ (listedIds().size(), 0);
+
+    grid.getCheckedTags().deselect (4711);
+    search();
+    EXPECT_EQ (listedIds(), juce::Array<int> ({ bothToo, both }));
+    EXPECT_EQ (results().getSearchTags(), juce::Array<int> ({ 3, 7 }));
+
+    grid.updateCounts (false);
+    EXPECT_EQ (grid.getFilteredCounts()[3], 2);
+    EXPECT_EQ (grid.getFilteredCounts()[9], 1);
+}
+
+// Unrated files are those without a positive rating: 0 as the bulk add stores it, the column
+// default -1 of rows made without one, and NULL.
+TEST_F (SearchTest, QualityFilterWithAndWithoutUnratedFiles)
+{
+    const auto high = addRow ("high", "0.9");
+    const auto enough = addRow ("enough", "0.6");
+    addRow ("low", "0.3");
+    const auto zero = addRow ("zero", "0");
+    const auto columnDefault = addRow ("default", "-1");
+    const auto null = addRow ("null", "NULL");
+    auto& grid = library->getGrid();
+
+    grid.getQualityFilter().setValue (nullptr, {}, true, 0.6);
+    search();
+    EXPECT_EQ (listedIds(), juce::Array<int> ({ high, enough }));
+
+    grid.getUnratedSwitch().setValue (nullptr, {}, true, 1.0);
+    search();
+    const auto ids = listedIds();
+    EXPECT_EQ (ids.size(), 5);
+    EXPECT_EQ (ids.getFirst(), high);
+    for (auto id : { zero, columnDefault, null })
+    {
+        EXPECT_TRUE (ids.contains (id));
+        EXPECT_DOUBLE_EQ (results().findItem (id)->getQuality(), 0.0);
+    }
+}
+
+TEST_F (SearchTest, NameSearchMatchesTextLiterallyIgnoringAsciiCase)
+{
+    const auto percent = addRow ("Kick 100%");
+    const auto hundred = addRow ("Kick 1000");
+    const auto underscore = addRow ("snare_2");
+    const auto quote = addRow ("it's here");
+    const auto backslash = addRow ("back\\slash");
+    const auto accented = addRow (juce::CharPointer_UTF8 ("\xc3\x9c" "ber Pad"));
+
+    struct Case
+    {
+        juce::String text;
+        juce::Array<int> ids;
+    };
+
+    const Case cases[] = {
+        { "KICK", { hundred, percent } },
+        { "100%", { percent } },
+        { "%", { percent } },
+        { "_", { underscore } },
+        { "e_2", { underscore } },
+        { "'", { quote } },
+        { "' OR 1=1 --", {} },
+        { "\\", { backslash } },
+        { "k\\s", { backslash } },
+        { juce::CharPointer_UTF8 ("\xc3\x9c" "ber"), { accented } },
+        { juce::String::repeatedString ("x", 10000), {} },
+        { juce::String::charToString (1) + "\t", {} },
+    };
+
+    for (auto& c : cases)
+    {
+        SCOPED_TRACE (c.text.substring (0, 20));
+        library->getNameFilter().setName (c.text);
+        search();
+        EXPECT_EQ (listedIds(), c.ids);
+    }
+}
+
+TEST_F (SearchTest, RandomOrderDiffersBetweenSearchesAlsoWithTags)
+{
+    for (int i = 0; i < 60; ++i)
+        addRow ("f" + juce::String (i), "0", { 2 });
+
+    library->getRandom().setValue (nullptr, {}, true, 1.0);
+
+    for (auto withTags : { false, true })
+    {
+        if (withTags)
+            library->getGrid().getCheckedTags().addToSelection (2);
+
+        search();
+        const auto first = listedIds();
+        search();
+        const auto second = listedIds();
+
+        EXPECT_EQ (first.size(), 60);
+        EXPECT_NE (first, second);
+    }
+}
+
+TEST_F (SearchTest, FilesWithoutTagsCountUnderTagZero)
+{
+    addRow ("a", "0", { 3 });
+    addRow ("b");
+    addRow ("c");
+    auto& grid = library->getGrid();
+
+    grid.updateCounts (true);
+    EXPECT_EQ (grid.getFilteredCounts()[0], 2);
+    EXPECT_EQ (grid.getTotalCounts()[0], 2);
+    EXPECT_EQ (grid.getTotalCounts()[3], 1);
+
+    library->getNameFilter().setName ("a");
+    grid.updateCounts (false);
+    EXPECT_FALSE (grid.getFilteredCounts().contains (0));
+    EXPECT_EQ (grid.getTotalCounts()[0], 2);
+}
+
+TEST_F (SearchTest, FilteredCountsComeFromTheSearchOfTheSameFilter)
+{
+    const auto a = addRow ("a", "0", { 3 });
+    addRow ("b", "0", { 3, 4 });
+    auto& grid = library->getGrid();
+
+    library->getNameFilter().setName ("b");
+    grid.getCheckedTags().addToSelection (3);
+    const auto before = grid.getFilteredUpdateCount();
+    ASSERT_TRUE (pumpUntil ([&] { return grid.getFilteredUpdateCount() > before && ! results().isThreadRunning(); }, 10000));
+    EXPECT_EQ (grid.getFilteredCounts()[3], 1);
+    EXPECT_EQ (grid.getFilteredCounts()[4], 1);
+
+    // A data change is counted afresh, though the search stays as it was.
+    library->getNameFilter().setName ("");
+    grid.getCheckedTags().deselectAll();
+    finishSearch();
+    pumpUntil ([] { return false; }, 50);
+    library->addTagToFiles ({ a }, 4);
+    grid.updateCounts (true);
+    EXPECT_EQ (grid.getFilteredCounts()[4], 2);
+    EXPECT_EQ (grid.getTotalCounts()[4], 2);
+}
+
+// A restart while a long search runs stops it: the list then holds only the new search's rows.
+TEST_F (SearchTest, RestartStopsARunningSearch)
+{
+    RawDatabase raw (dbFile);
+    raw.exec ("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i < 200000) "
+              "INSERT INTO data (name,path,type,quality) SELECT 'n' || i, '/n/' || i, 'WAV', 0 FROM n");
+    library->getRandom().setValue (nullptr, {}, true, 1.0);
+    results().restartSearch();
+
+    library->getNameFilter().setName ("n19999");
+    library->getRandom().setValue (nullptr, {}, true, 0.0);
+    results().restartSearch();
+    finishSearch();
+
+    EXPECT_EQ (results().getNumRows(), 11);
+    EXPECT_TRUE (results().getItem (0)->getFile().getFullPathName().startsWith ("/n/19999"));
+}
+
+// Typing: the message thread reads the list while searches restart under it.
+TEST_F (SearchTest, ListIsReadSafelyWhileSearchesRestart)
+{
+    juce::Random random (3);
+    fillRandomly (random, 3000);
+
+    for (int key = 0; key < 40; ++key)
+    {
+        library->getNameFilter().setName (juce::String ("Loop ").substring (0, key % 6));
+        results().restartSearch();
+
+        for (int read = 0; read < 20; ++read)
+        {
+            const auto rows = results().getNumRows();
+            if (rows > 0)
+                ASSERT_NE (results().getItem (rows - 1), nullptr);
+            results().selectRow (read, {});
+            results().getSelectedItems();
+        }
+    }
+
+    finishSearch();
+    EXPECT_GT (results().getNumRows(), 0);
+}
+
+TEST_F (SearchTest, DeletedOrReplacedFileUnderARunningSearch)
+{
+    for (int i = 0; i < 50; ++i)
+        addRow ("f" + juce::String (i));
+
+    results().restartSearch();
+    dbFile.deleteFile();
+    search();
+    EXPECT_EQ (results().getNumRows(), 0);
+
+    // Another library file put in its place is searched from then on.
+    auto other = makeLibrary (temp / "other.db");
+    other.reset();
+    RawDatabase (temp / "other.db").exec ("INSERT INTO data (name,path,type,quality) VALUES ('new','/o/1','WAV',0)");
+    (temp / "other.db").copyFileTo (dbFile);
+    search();
+    ASSERT_EQ (results().getNumRows(), 1);
+    EXPECT_EQ (results().getItem (0)->getFile().getFullPathName(), "/o/1");
+}
+} // namespace corvane::test
