@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include <cstdlib>
+#include <unistd.h>
 
 namespace juce
 {
@@ -21,8 +22,11 @@ juce::File& homeFolder()
 
 void redirectDataFolders()
 {
+    // ctest starts many test processes at once: the folder name must be unique per process,
+    // not merely free at the moment it was looked at.
     auto base = juce::File::getSpecialLocation (juce::File::tempDirectory)
-                    .getNonexistentChildFile ("corvane-test-home", {}, false);
+                    .getChildFile ("corvane-test-home-" + juce::String (::getpid()) + "-"
+                                   + juce::String::toHexString (juce::Random().nextInt64()));
     base.createDirectory();
     homeFolder() = base;
 
