@@ -434,33 +434,33 @@ void Corvane::addFileWithTags (const juce::String& name, const juce::String& typ
 {
     {
         const juce::ScopedLock sl (database.getLock());
-        int id = database.queryInt ("SELECT id FROM data WHERE path = ?", { path });
+        int fileId = database.queryInt ("SELECT id FROM data WHERE path = ?", { path });
 
-        if (id < 1)
+        if (fileId < 1)
         {
             queryWithArgs ("INSERT INTO data (name,path,type,date) VALUES (?,?,?, current_timestamp)", { name, path, type });
-            id = database.getLastResultCode() == SQLITE_DONE ? database.getLastInsertRowId()
+            fileId = database.getLastResultCode() == SQLITE_DONE ? database.getLastInsertRowId()
                                                               : database.queryInt ("SELECT id FROM data WHERE path = ?", { path });
         }
-        else if (database.queryInt ("SELECT deleted FROM data WHERE id=?", { id }) > 0)
+        else if (database.queryInt ("SELECT deleted FROM data WHERE id=?", { fileId }) > 0)
         {
             // A deleted file that comes back starts afresh: new name and type, new links.
-            queryWithArgs ("DELETE FROM tags_files WHERE file=?", { id });
-            queryWithArgs ("UPDATE data SET deleted=0 , type=? , name=? WHERE id=?;", { type, name, id });
+            queryWithArgs ("DELETE FROM tags_files WHERE file=?", { fileId });
+            queryWithArgs ("UPDATE data SET deleted=0 , type=? , name=? WHERE id=?;", { type, name, fileId });
         }
 
-        if (id > 0)
+        if (fileId > 0)
             for (auto tagId : tagIds)
-                queryWithArgs ("INSERT INTO tags_files (file,tag) values (?,?)", { id, tagId });
+                queryWithArgs ("INSERT INTO tags_files (file,tag) values (?,?)", { fileId, tagId });
     }
 
     results.restartSearch();
     grid.requestCountUpdate (true);
 }
 
-bool Corvane::setQuality (const juce::Array<TaggedItem*>& items, double rating)
+bool Corvane::setQuality (const juce::Array<TaggedItem*>& items, double newRating)
 {
-    if (! std::isfinite (rating))
+    if (! std::isfinite (newRating))
         return false;
 
     auto connection = database.openConnection();
@@ -468,12 +468,12 @@ bool Corvane::setQuality (const juce::Array<TaggedItem*>& items, double rating)
         return false;
 
     SQLiteTransaction transaction (*connection);
-    SQLitePrepared update (*connection, "UPDATE data SET quality=" + formatRating (rating) + " WHERE id=?");
+    SQLitePrepared update (*connection, "UPDATE data SET quality=" + formatRating (newRating) + " WHERE id=?");
 
     for (int i = items.size(); --i >= 0;)
     {
         auto* item = items.getUnchecked (i);
-        item->setQuality (rating);
+        item->setQuality (newRating);
         update.bindInt (1, item->getId());
         update.step();
         update.reset();
@@ -525,8 +525,8 @@ bool Corvane::markDeleted (const juce::Array<int>& fileIds, bool deleted)
     {
         SQLLiteStatement statement (deleted ? "UPDATE data SET deleted=1 WHERE id=?" : "UPDATE data SET deleted=0 WHERE id=?",
                                     &database);
-        for (auto id : fileIds)
-            statement.execute ({ id });
+        for (auto fileId : fileIds)
+            statement.execute ({ fileId });
 
         stored = statement.commit();
     }

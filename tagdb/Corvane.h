@@ -77,7 +77,7 @@ public:
     void finishBackgroundAdd (juce::OwnedArray<TaggedItem>& items, const AddFilesTimes& times, bool succeeded);
     void addFileWithTags (const juce::String& name, const juce::String& type, const juce::String& path,
                           const juce::Array<int>& tagIds);
-    bool setQuality (const juce::Array<TaggedItem*>& items, double rating);
+    bool setQuality (const juce::Array<TaggedItem*>& items, double newRating);
     bool addTagToFiles (const juce::Array<int>& fileIds, int tagId);
     bool removeTagFromFiles (const juce::Array<int>& fileIds, int tagId);
     // Marks rows deleted (or present again); their links stay.

@@ -116,15 +116,15 @@ void TagGrit::updateCounts (TagCounts& counts, const juce::Array<int>& tags, con
 
     database.runQuery (buildTagCountQuery (tags, filter), args, true, nullptr);
 
-    auto* rows = database.getResultSets().getFirst();
-    if (rows == nullptr || database.getLastResultCode() != SQLITE_DONE)
+    auto* resultRows = database.getResultSets().getFirst();
+    if (resultRows == nullptr || database.getLastResultCode() != SQLITE_DONE)
         return;
 
     counts.clear();
 
-    for (int i = rows->size(); --i >= 0;)
+    for (int i = resultRows->size(); --i >= 0;)
     {
-        const auto& row = *rows->getUnchecked (i);
+        const auto& row = *resultRows->getUnchecked (i);
         counts.set (row[0].getIntValue(), row[1].getIntValue());
     }
 }

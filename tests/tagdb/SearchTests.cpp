@@ -221,7 +221,9 @@ TEST_F (SearchTest, ItemAndCountStatementsAgreeWithThePairStatements)
             EXPECT_TRUE (expected == found) << pairOrder.size() << " files expected, found " << rowOrder.size() << ": " << pairRows[0];
 
             if (tags.isEmpty() && ! filter.contains ("quality DESC"))
+            {
                 EXPECT_EQ (pairOrder, rowOrder);
+            }
 
             const auto expectedCounts = countsOf (runStatement (dbFile, buildCountQuery (tags, filter), pattern));
             EXPECT_EQ (expectedCounts, countsOf (runStatement (dbFile, buildTagCountQuery (tags, filter), pattern)));
@@ -438,7 +440,9 @@ TEST_F (SearchTest, ListIsReadSafelyWhileSearchesRestart)
         {
             const auto rows = results().getNumRows();
             if (rows > 0)
+            {
                 ASSERT_NE (results().getItem (rows - 1), nullptr);
+            }
             results().selectRow (read, {});
             results().getSelectedItems();
         }
