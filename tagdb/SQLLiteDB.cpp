@@ -71,11 +71,11 @@ bool SQLLiteDB::close()
     return connection.close();
 }
 
-std::unique_ptr<SQLiteConnection> SQLLiteDB::openConnection() const
+std::unique_ptr<SQLiteConnection> SQLLiteDB::openConnection (SQLiteConnection::Use use) const
 {
     auto privateConnection = std::make_unique<SQLiteConnection>();
 
-    if (! privateConnection->open (getDatabaseFile(), busyTimeoutMs))
+    if (! privateConnection->open (getDatabaseFile(), busyTimeoutMs, use))
         return {};
 
     return privateConnection;

@@ -60,7 +60,7 @@ public:
     int getBusyTimeout() const noexcept { return busyTimeoutMs; }
 
     // A new private connection on the current file, null when it cannot be opened.
-    std::unique_ptr<SQLiteConnection> openConnection() const;
+    std::unique_ptr<SQLiteConnection> openConnection (SQLiteConnection::Use use = SQLiteConnection::Use::byManyThreads) const;
 
     static constexpr int defaultBusyTimeoutMs = 10000;
 

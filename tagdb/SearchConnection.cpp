@@ -22,7 +22,7 @@ SearchConnection::~SearchConnection()
 
 bool SearchConnection::open (const juce::File& file)
 {
-    if (! file.existsAsFile() || ! connection.open (file, 0))
+    if (! file.existsAsFile() || ! connection.open (file, 0, SQLiteConnection::Use::byOneThread))
         return false;
 
     sqlite3_progress_handler (connection.get(), stepsPerCheck, progress, &thread);
