@@ -285,6 +285,9 @@ bool Corvane::openDatabase (const juce::File& file)
     ensureTable (linksTable.check, linksTable.drop, linksTable.create);
     // The search looks files up by tag; the table's own index serves lookups by file.
     query ("CREATE INDEX IF NOT EXISTS tags_files_tag ON tags_files (tag, file)");
+    // A rating filter lists the best rated first: this index hands them over in that order
+    // (equal ratings newest first), so the first rows show before the rest are found.
+    query ("CREATE INDEX IF NOT EXISTS data_quality ON data (quality)");
     ensureTable (pathsTable.check, pathsTable.drop, pathsTable.create);
     return true;
 }

@@ -1,6 +1,7 @@
 #include "Results.h"
 
 #include "Corvane.h"
+#include "FileTagReader.h"
 #include "SQLitePrepared.h"
 #include "SearchConnection.h"
 #include "SearchQuery.h"
@@ -9,11 +10,12 @@
 
 #include <sqlite3.h>
 
+#include <string_view>
 #include <unordered_map>
 
 namespace
 {
-constexpr int maxBatchSize = 256;
+constexpr size_t maxBatchSize = 256;
 constexpr juce::uint32 maxBatchDelayMs = 5;
 } // namespace
 
@@ -47,8 +49,6 @@ void Results::restartSearch()
         searchTags.addIfNotAlreadyThere (id);
 
     // Everything the thread needs is copied here, so that it reads no state of the library.
-    // The weak reference is made before the thread makes items that refer to the library.
-    libraryReference = &library;
     const auto filter = library.buildFilter (true);
     searchFilter = filter;
     // The thread sorts searchTags itself; this copy is the message thread's.
@@ -89,68 +89,82 @@ void Results::run()
     if (select.getParameterCount() > 0)
         select.bindText (1, namePattern);
 
-    // Rows of one type share one text.
-    juce::StringArray types;
+    FileTagReader tagReader (connection.get(), listsNewestFirst (searchFilter));
     // Per tag, the files of this search that carry it: the filtered counts, for free.
-    std::unordered_map<int, int> counts;
+    // Tag ids are small, so most counts live in a plain table.
+    std::vector<int> counts (1024, 0);
+    std::unordered_map<int, int> largeTagCounts;
+    std::vector<std::string> typeBytes;
+    int lastType = -1;
     int stepResult = SQLITE_DONE;
+    bool tagsRead = true;
+    int rowsPublished = 0;
     // The first row shows at once; later rows go to the list in batches, which spares the
     // lock and the message of every single row without holding rows back for long.
-    juce::Array<TaggedItem*> batch;
+    Batch batch;
     auto lastFlush = juce::Time::getMillisecondCounter();
 
     while (! threadShouldExit() && (stepResult = select.step()) == SQLITE_ROW)
     {
-        auto typeText = select.getText (3);
-        const auto typeIndex = types.indexOf (typeText);
-        if (typeIndex >= 0)
-            typeText = types[typeIndex];
-        else
-            types.add (typeText);
+        FoundFile file;
+        file.id = select.getInt (0);
+        file.rating = ratingOf (select.getDouble (1), select.isNull (1));
 
-        auto item = std::make_unique<TaggedItem> (&library, select.getInt (0), typeText,
-                                                  ratingOf (select.getDouble (2), select.isNull (2)));
-
-        // The tag ids of the file come as one list; a file without tags counts as tag 0.
-        auto& tags = item->getTags();
-        const auto tagList = select.getText (1);
-
-        if (tagList.isEmpty())
+        // Rows of one type share one text.
+        int typeLength = 0;
+        const auto* typeText = select.getUtf8 (2, typeLength);
+        const std::string_view type (typeText, (size_t) typeLength);
+        // Most rows have the type of the row before.
+        if (lastType < 0 || typeBytes[(size_t) lastType] != type)
         {
-            tags.add (0);
-        }
-        else
-        {
-            auto text = tagList.getCharPointer();
-
-            while (! text.isEmpty())
-            {
-                tags.add ((int) text.getIntValue32());
-                while (! text.isEmpty() && *text != ',')
-                    ++text;
-                if (! text.isEmpty())
-                    ++text;
-            }
+            lastType = -1;
+            for (int i = (int) typeBytes.size(); --i >= 0 && lastType < 0;)
+                if (typeBytes[(size_t) i] == type)
+                    lastType = i;
         }
 
-        for (auto tag : tags)
-            ++counts[tag];
+        file.type = lastType;
 
-        batch.add (item.release());
-
-        if (batch.size() >= maxBatchSize || getNumRows() == 0
-            || juce::Time::getMillisecondCounter() - lastFlush >= maxBatchDelayMs)
+        if (file.type < 0)
         {
+            file.type = lastType = (int) typeBytes.size();
+            typeBytes.emplace_back (type);
+            batch.types.add (select.getText (2));
+        }
+
+        file.firstTag = (int) batch.tags.size();
+        if (! (tagsRead = tagReader.read (file.id, batch.tags)))
+            break;
+
+        // A file without tags counts as tag 0.
+        if (batch.tags.size() == (size_t) file.firstTag)
+            batch.tags.push_back (0);
+
+        file.numTags = (int) batch.tags.size() - file.firstTag;
+
+        for (auto i = (size_t) file.firstTag; i < batch.tags.size(); ++i)
+        {
+            const auto tag = batch.tags[i];
+            if (tag >= 0 && (size_t) tag < counts.size())
+                ++counts[(size_t) tag];
+            else
+                ++largeTagCounts[tag];
+        }
+
+        batch.files.push_back (file);
+
+        // The clock is read every few rows only: a row takes well under a microsecond.
+        if (batch.files.size() >= maxBatchSize || rowsPublished == 0
+            || ((batch.files.size() & 15) == 0 && juce::Time::getMillisecondCounter() - lastFlush >= maxBatchDelayMs))
+        {
+            rowsPublished += (int) batch.files.size();
             publish (batch);
             lastFlush = juce::Time::getMillisecondCounter();
         }
     }
 
-    if (threadShouldExit() || stepResult != SQLITE_DONE)
+    if (threadShouldExit() || ! tagsRead || stepResult != SQLITE_DONE)
     {
-        for (auto* item : batch)
-            delete item;
-
         // Whoever waits for this search's counts learns that none come.
         if (! threadShouldExit())
             sendChangeMessage();
@@ -162,7 +176,10 @@ void Results::run()
     {
         const juce::ScopedLock sl (itemLock);
         searchCounts.clear();
-        for (auto& [tag, count] : counts)
+        for (size_t tag = 0; tag < counts.size(); ++tag)
+            if (counts[tag] > 0)
+                searchCounts.set ((int) tag, counts[tag]);
+        for (auto& [tag, count] : largeTagCounts)
             searchCounts.set (tag, count);
         searchCountsReady = true;
     }
@@ -195,30 +212,51 @@ bool Results::isSearchComplete() const
     return searchCountsReady;
 }
 
-void Results::publish (juce::Array<TaggedItem*>& batch)
+void Results::publish (Batch& batch)
 {
-    if (batch.isEmpty())
+    if (batch.files.empty())
         return;
 
     {
         const juce::ScopedLock sl (itemLock);
 
-        for (auto* item : batch)
+        // Type texts this search met since the last batch.
+        for (auto i = batch.listedTypeOf.size(); i < (size_t) batch.types.size(); ++i)
         {
-            // Each file comes as one row; should one come twice, its first item stays.
-            if (itemMap.contains (item->getId()))
+            const auto& type = batch.types[(int) i];
+            auto index = foundTypes.indexOf (type);
+            if (index < 0)
             {
-                delete item;
-                continue;
+                index = foundTypes.size();
+                foundTypes.add (type);
             }
+            batch.listedTypeOf.push_back (index);
+        }
 
-            items.add (item);
-            itemMap.set (item->getId(), item);
+        const auto tagBase = (int) foundTags.size();
+        foundTags.insert (foundTags.end(), batch.tags.begin(), batch.tags.end());
+
+        for (auto file : batch.files)
+        {
+            file.firstTag += tagBase;
+            file.type = batch.listedTypeOf[(size_t) file.type];
+            found.push_back (file);
         }
     }
 
-    batch.clearQuick();
+    batch.files.clear();
+    batch.tags.clear();
     sendChangeMessage();
+}
+
+void Results::clearRows()
+{
+    items.clear();
+    rowOfFile.clear();
+    mappedRows = 0;
+    found.clear();
+    foundTags.clear();
+    foundTypes.clear();
 }
 
 void Results::clear()
@@ -228,8 +266,7 @@ void Results::clear()
     bringSelectedItemsInLine();
 
     const juce::ScopedLock sl (itemLock);
-    itemMap.clear();
-    items.clear();
+    clearRows();
     searchCountsReady = false;
 }
 
@@ -240,8 +277,29 @@ void Results::add (TaggedItem* item, bool select)
 
     {
         const juce::ScopedLock sl (itemLock);
-        items.add (item);
-        itemMap.set (item->getId(), item);
+        const auto row = rowOf (item->getId());
+
+        if (row >= 0)
+        {
+            selectedItems.setSelection ({});
+            placeItem (row, item);
+        }
+        else
+        {
+            auto type = foundTypes.indexOf (item->getType());
+            if (type < 0)
+            {
+                type = foundTypes.size();
+                foundTypes.add (item->getType());
+            }
+
+            const auto firstTag = (int) foundTags.size();
+            for (auto tag : item->getTags())
+                foundTags.push_back (tag);
+
+            found.push_back ({ item->getId(), type, firstTag, item->getTags().size(), item->getQuality() });
+            placeItem ((int) found.size() - 1, item);
+        }
     }
 
     if (select)
@@ -263,16 +321,56 @@ void Results::selectAll()
     bringSelectedItemsInLine();
 }
 
+TaggedItem* Results::itemAt (int row) const
+{
+    if (row < 0 || (size_t) row >= found.size())
+        return nullptr;
+
+    if (auto* item = items[row])
+        return item;
+
+    const auto& file = found[(size_t) row];
+    auto* item = new TaggedItem (&library, file.id, foundTypes[file.type], file.rating);
+    item->getTags().addArray (foundTags.data() + file.firstTag, file.numTags);
+    placeItem (row, item);
+    return item;
+}
+
+void Results::placeItem (int row, TaggedItem* item) const
+{
+    // The item array grows only as far as items were asked for.
+    while (items.size() <= row)
+        items.add (nullptr);
+
+    items.set (row, item, true);
+}
+
+int Results::rowOf (int fileId) const
+{
+    // Each file comes as one row; should one come twice, its first row stays.
+    for (; mappedRows < found.size(); ++mappedRows)
+        if (! rowOfFile.contains (found[mappedRows].id))
+            rowOfFile.set (found[mappedRows].id, (int) mappedRows);
+
+    return rowOfFile.contains (fileId) ? rowOfFile[fileId] : -1;
+}
+
 TaggedItem* Results::getItem (int row) const
 {
     const juce::ScopedLock sl (itemLock);
-    return items[row];
+    return itemAt (row);
 }
 
 TaggedItem* Results::findItem (int fileId) const
 {
     const juce::ScopedLock sl (itemLock);
-    return itemMap[fileId];
+    return itemAt (rowOf (fileId));
+}
+
+int Results::getFileId (int row) const
+{
+    const juce::ScopedLock sl (itemLock);
+    return row >= 0 && (size_t) row < found.size() ? found[(size_t) row].id : 0;
 }
 
 TaggedItem* Results::getCurrentItem() const
@@ -286,7 +384,7 @@ juce::Array<TaggedItem*> Results::getSelectedItems() const
     const juce::ScopedLock sl (itemLock);
 
     for (int i = selectedRows.size(); --i >= 0;)
-        if (auto* item = items[selectedRows[i]])
+        if (auto* item = itemAt (selectedRows[i]))
             result.add (item);
 
     return result;
@@ -315,7 +413,7 @@ void Results::deleteSelected (const juce::Component* component)
 int Results::getNumRows()
 {
     const juce::ScopedLock sl (itemLock);
-    return itemMap.size();
+    return (int) found.size();
 }
 
 void Results::listBoxItemClicked (int row, const juce::MouseEvent& event)
@@ -363,7 +461,7 @@ void Results::bringSelectedItemsInLine()
         selection.ensureStorageAllocated (selectedRows.size());
 
         for (int i = selectedRows.size(); --i >= 0;)
-            if (auto* item = items[selectedRows[i]])
+            if (auto* item = itemAt (selectedRows[i]))
                 selection.add (item);
     }
 

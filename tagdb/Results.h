@@ -4,14 +4,18 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include <string>
+#include <vector>
+
 class Corvane;
 class TaggedItem;
 
-// The result list: the items of the current search in the order they were found, their
-// selection, and the thread that runs the search on its own connection. The item list is
-// filled by the search thread and read on the message thread; itemLock guards both sides.
-// An item is handed to the list only once its row is complete, so the search thread never
-// touches an item the message thread can see.
+// The result list: the files of the current search in the order they were found, their
+// selection, and the thread that runs the search on its own connection. The search thread
+// appends compact rows (id, rating, type, tag ids); the item of a row is made on the message
+// thread when it is first asked for, so a list of a hundred thousand files costs a few
+// megabytes and a restart frees only the items that were shown or selected. itemLock guards
+// the rows and items against each other; items are only ever touched on the message thread.
 class Results : public juce::ListBoxModel,
                 public juce::ChangeBroadcaster,
                 public juce::Thread
@@ -30,7 +34,7 @@ public:
     void run() override;
 
     void clear();
-    // Takes ownership of the item.
+    // Takes ownership of the item. An item for a file already listed takes that file's row.
     void add (TaggedItem* item, bool select);
     void selectAll();
 
@@ -41,8 +45,11 @@ public:
     SelectedTaggedItems& getSelectedItemSet() noexcept { return selectedItems; }
     const juce::SparseSet<int>& getSelectedRows() const noexcept { return selectedRows; }
 
+    // The item of a row, made when first asked for; null beyond the list. Message thread only.
     TaggedItem* getItem (int row) const;
     TaggedItem* findItem (int fileId) const;
+    // The file id of a row without making its item, 0 beyond the list.
+    int getFileId (int row) const;
     const juce::Array<int>& getSearchTags() const noexcept { return searchTags; }
     // The statement of the last search that was started, and how many were started.
     const juce::String& getSearchStatement() const noexcept { return statement; }
@@ -74,9 +81,33 @@ public:
     void selectedRowsChanged (int lastRowSelected) override;
 
 private:
+    // One listed file as the search found it.
+    struct FoundFile
+    {
+        int id;
+        int type;      // index into foundTypes
+        int firstTag;  // index into foundTags
+        int numTags;
+        double rating;
+    };
+
+    // Rows the search thread has read but not yet handed to the list.
+    struct Batch
+    {
+        std::vector<FoundFile> files;
+        std::vector<int> tags;
+        juce::StringArray types;         // every type text this search has met
+        std::vector<int> listedTypeOf;   // per entry of types: its index in foundTypes
+    };
+
     void bringSelectedItemsInLine();
-    // Hands finished items to the list; empties the batch.
-    void publish (juce::Array<TaggedItem*>& batch);
+    // Hands the batch's rows to the list; empties the batch.
+    void publish (Batch& batch);
+    // With itemLock held.
+    TaggedItem* itemAt (int row) const;
+    int rowOf (int fileId) const;
+    void placeItem (int row, TaggedItem* item) const;
+    void clearRows();
 
     // The rating of a row as an item holds it: unrated rows (NULL, 0 or the column default
     // below zero) read as 0.
@@ -87,11 +118,16 @@ private:
     juce::String statement, namePattern, searchFilter;
     juce::Array<int> sortedSearchTags;
     juce::File databaseFile;
-    juce::WeakReference<Corvane> libraryReference;
     int searchCount = 0, selectionCount = 0;
     juce::ModifierKeys lastClickModifiers;
-    juce::OwnedArray<TaggedItem> items;
-    juce::HashMap<int, TaggedItem*> itemMap { 101 };
+    std::vector<FoundFile> found;
+    std::vector<int> foundTags;
+    juce::StringArray foundTypes;
+    // The items made so far, by row (null where none was asked for yet).
+    mutable juce::OwnedArray<TaggedItem> items;
+    // File id to row, extended over the rows found since it was last asked.
+    mutable juce::HashMap<int, int> rowOfFile { 101 };
+    mutable size_t mappedRows = 0;
     juce::SparseSet<int> selectedRows;
     int lastClickedRow = -1;
     SelectedTaggedItems selectedItems;

@@ -4,15 +4,6 @@ namespace
 {
 const juce::String orderBy (" ORDER BY ");
 
-juce::String tagConditions (const juce::Array<int>& tags)
-{
-    juce::String conditions;
-
-    for (auto tag : tags)
-        conditions << " AND id IN (SELECT file FROM tags_files WHERE tag = " << tag << ")";
-
-    return conditions;
-}
 } // namespace
 
 juce::String conditionsOf (const juce::String& filter)
@@ -58,19 +49,21 @@ juce::String buildItemQuery (const juce::Array<int>& tags, const juce::String& f
     if (ordering.contains ("quality"))
         ordering << ", id DESC";
 
-    return "SELECT id, (SELECT group_concat(tag) FROM tags_files WHERE file = data.id), quality, type FROM data WHERE 1=1"
-           + tagConditions (tags) + conditionsOf (filter) + ordering;
+    if (tags.isEmpty())
+        return "SELECT id, quality, type FROM data WHERE 1=1" + conditionsOf (filter) + ordering;
+
+    // A file has each tag once (the links are unique), so walking the files of the first tag
+    // and testing the others gives each file once, in the tag index's file order.
+    juce::String query ("SELECT id, quality, type FROM tags_files AS first JOIN data ON data.id = first.file WHERE first.tag = ");
+    query << tags.getFirst();
+
+    for (int i = 1; i < tags.size(); ++i)
+        query << " AND EXISTS (SELECT 1 FROM tags_files WHERE file = first.file AND tag = " << tags.getUnchecked (i) << ")";
+
+    return query + conditionsOf (filter) + ordering.replace (" id DESC", " first.file DESC");
 }
 
-juce::String buildTagCountQuery (const juce::Array<int>& tags, const juce::String& filter)
+bool listsNewestFirst (const juce::String& filter)
 {
-    const auto files = "SELECT id FROM data WHERE 1=1" + tagConditions (tags) + conditionsOf (filter);
-    juce::String query = "SELECT tag, count(*) FROM tags_files WHERE file IN (" + files + ") GROUP BY tag";
-
-    // With checked tags every listed file carries a tag.
-    if (tags.isEmpty())
-        query << " UNION ALL SELECT 0, count(*) FROM data WHERE 1=1" << conditionsOf (filter)
-              << " AND NOT EXISTS (SELECT 1 FROM tags_files WHERE file = data.id) HAVING count(*) > 0";
-
-    return query + ";";
+    return orderingOf (filter).trim() == "ORDER BY id DESC";
 }

@@ -12,12 +12,13 @@ juce::String buildQuery (const juce::Array<int>& tags, const juce::String& filte
 // Per tag (NULL for files without tags): the number of files of buildQuery.
 juce::String buildCountQuery (const juce::Array<int>& tags, const juce::String& filter);
 
-// The same files as buildQuery, one row each: id, its tag ids joined with ",", (NULL without
-// tags), rating and type, in the filter's order. The tags are looked up rarest first, so
-// callers pass them in that order.
+// The same files as buildQuery, one row each: id, rating and type, in the filter's order
+// (equal ratings newest first). The file's tags are read separately (FileTagReader). The
+// first tag drives the search through the tag index, so callers pass the rarest tag first.
 juce::String buildItemQuery (const juce::Array<int>& tags, const juce::String& filter);
-// The same counts as buildCountQuery, with 0 standing for the files without tags.
-juce::String buildTagCountQuery (const juce::Array<int>& tags, const juce::String& filter);
+// True when buildItemQuery lists the files newest first, so that their links can be read in
+// one pass down the link index.
+bool listsNewestFirst (const juce::String& filter);
 
 // Splits a filter text into its conditions and its " ORDER BY ..." clause.
 juce::String conditionsOf (const juce::String& filter);

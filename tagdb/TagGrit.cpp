@@ -69,10 +69,18 @@ void TagGrit::updateCounts (bool withTotals)
 
     if (withTotals)
     {
-        updateCounts (totalCounts, {}, library.buildFilter (false));
-        ++totalsUpdates;
+        // After a change of the stored data both tables are counted again, in one pass.
+        if (countSelections ({ { conditionsOf (library.buildFilter (false)), {}, &totalCounts },
+                               { conditionsOf (filter), tags, &filteredCounts } }))
+        {
+            ++totalsUpdates;
+            filteredCountsChanged();
+        }
+
+        return;
     }
-    else if (auto& results = library.getResults(); results.searchedFor (filter, library.getNamePattern(), tags))
+
+    if (auto& results = library.getResults(); results.searchedFor (filter, library.getNamePattern(), tags))
     {
         if (results.copySearchCounts (filteredCounts))
         {
@@ -87,7 +95,7 @@ void TagGrit::updateCounts (bool withTotals)
         }
     }
 
-    updateCounts (filteredCounts, orderByRarity (tags), filter);
+    updateCounts (filteredCounts, tags, filter);
     filteredCountsChanged();
 }
 
@@ -107,26 +115,30 @@ void TagGrit::filteredCountsChanged()
 
 void TagGrit::updateCounts (TagCounts& counts, const juce::Array<int>& tags, const juce::String& filter)
 {
-    auto& database = library.getDatabase();
-    const juce::ScopedLock sl (database.getLock());
+    countSelections ({ { conditionsOf (filter), tags, &counts } });
+}
 
-    juce::Array<juce::var> args;
-    if (filter.contains ("?1"))
-        args.add (library.getNamePattern());
+bool TagGrit::countSelections (const std::vector<TagCounter::Selection>& selections)
+{
+    // A failed count leaves the previous counts.
+    auto* connection = getCountConnection();
+    return connection != nullptr && TagCounter::count (*connection, library.getNamePattern(), selections);
+}
 
-    database.runQuery (buildTagCountQuery (tags, filter), args, true, nullptr);
+SQLiteConnection* TagGrit::getCountConnection()
+{
+    // A library moved to another file, or a file replaced under it, is opened anew.
+    const auto file = library.getDatabase().getDatabaseFile();
+    const auto identity = file.getFileIdentifier();
 
-    auto* resultRows = database.getResultSets().getFirst();
-    if (resultRows == nullptr || database.getLastResultCode() != SQLITE_DONE)
-        return;
-
-    counts.clear();
-
-    for (int i = resultRows->size(); --i >= 0;)
+    if (countConnection == nullptr || file != countedFile || identity != countedFileIdentity)
     {
-        const auto& row = *resultRows->getUnchecked (i);
-        counts.set (row[0].getIntValue(), row[1].getIntValue());
+        countConnection = library.getDatabase().openConnection (SQLiteConnection::Use::byOneThread);
+        countedFile = file;
+        countedFileIdentity = identity;
     }
+
+    return countConnection.get();
 }
 
 juce::Array<int> TagGrit::orderByRarity (juce::Array<int> tags) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TagCounter.h"
 #include "TagList.h"
 #include "framework/parameters/SteppedParameter.h"
 
@@ -47,8 +48,10 @@ public:
     void updateCounts (bool withTotals);
     // Told when the result list announces rows; takes the counts of a finished search.
     void searchProgressed();
-    // Runs the count statement on the library's database; failed statements keep the counts.
+    // Counts the files of the filter and tags per tag; a failed count keeps the counts.
     void updateCounts (TagCounts& counts, const juce::Array<int>& tags, const juce::String& filter);
+    // Counts both tables or one; false, with the tables unchanged, when counting failed.
+    bool countSelections (const std::vector<TagCounter::Selection>& selections);
 
     // The tags ordered from the one on the fewest files to the one on the most, by the totals;
     // a search that looks up the rarest tag first narrows the files soonest.
@@ -85,8 +88,14 @@ private:
     CountUpdater countUpdater { *this };
     int filteredUpdates = 0, totalsUpdates = 0;
     bool filteredCountsPending = false;
+    // The counts' own connection, kept between counts (message thread only): a fresh one
+    // would read the schema and map the file again every time.
+    std::unique_ptr<SQLiteConnection> countConnection;
+    juce::File countedFile;
+    juce::uint64 countedFileIdentity = 0;
 
     void filteredCountsChanged();
+    SQLiteConnection* getCountConnection();
 
     JUCE_DECLARE_WEAK_REFERENCEABLE (TagGrit)
     JUCE_DECLARE_NON_COPYABLE (TagGrit)

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "SQLitePrepared.h"
+
+#include <memory>
+#include <vector>
+
+// Reads the tag ids of the files a search lists, one file after another. A lookup per file
+// costs an index search; when the files come newest first and most files are listed, one
+// walk down the link index costs less, so the reader changes to a walk once it sees that.
+class FileTagReader
+{
+public:
+    FileTagReader (SQLiteConnection& connection, bool filesComeNewestFirst);
+
+    // Appends the file's tag ids in ascending order. False when SQLite failed or was
+    // interrupted, which ends the search.
+    bool read (juce::int64 fileId, std::vector<int>& tags);
+
+    bool isWalking() const noexcept { return walk != nullptr; }
+
+private:
+    bool lookUp (juce::int64 fileId, std::vector<int>& tags);
+    bool walkTo (juce::int64 fileId, std::vector<int>& tags);
+    bool shouldStartWalking (juce::int64 fileId) const noexcept;
+    bool stepWalk();
+
+    SQLiteConnection& connection;
+    SQLitePrepared lookup;
+    std::unique_ptr<SQLitePrepared> walk;
+    const bool newestFirst;
+    juce::int64 firstFile = 0;
+    double walkFile = 0;
+    int walkResult = 0;
+    int filesRead = 0;
+
+    JUCE_DECLARE_NON_COPYABLE (FileTagReader)
+};
