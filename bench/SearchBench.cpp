@@ -1,6 +1,7 @@
-// Searches and tag counts on a generated library: the pair statements, built row by row as
-// the baseline, against the one-row-per-file statements and the result list that runs them.
-// Times in milliseconds: first and last row, filtered counts and totals.
+// Searches and tag counts on a generated library: the pair statements stepped through as the
+// baseline, against the result list (rows and their tags, as a user sees them) and the merged
+// count pass. Times in milliseconds: first and last row, filtered counts, totals, and both
+// together as a change of the stored data asks for them.
 #include "tagdb/Corvane.h"
 #include "tagdb/SQLiteConnection.h"
 #include "tagdb/SQLitePrepared.h"
@@ -12,7 +13,6 @@
 #include <sqlite3.h>
 
 #include <malloc.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cmath>
@@ -176,18 +176,16 @@ void BM_Search (benchmark::State& state)
     SQLiteConnection connection;
     connection.open (file, 10000);
 
-    double baseFirst = 0, baseLast = 0, rawFirst = 0, rawLast = 0, listFirst = 0, listLast = 0;
-    double baseCounts = 0, baseTotals = 0, counts = 0, totals = 0, gathered = 0;
-    int pairRows = 0, fileRows = 0;
+    double baseFirst = 0, baseLast = 0, listFirst = 0, listLast = 0;
+    double baseCounts = 0, baseTotals = 0, counts = 0, totals = 0, both = 0, gathered = 0;
+    int pairRows = 0;
 
     for (auto _ : state)
     {
         auto [f0, l0] = stepThrough (connection, buildQuery (c.tags, filter), pattern, pairRows);
         baseFirst += f0, baseLast += l0;
-        auto [f1, l1] = stepThrough (connection, buildItemQuery (grid.orderByRarity (c.tags), filter), pattern, fileRows);
-        rawFirst += f1, rawLast += l1;
 
-        // The result list, items included, timed from the restart on the caller's thread.
+        // The result list, timed from the restart on the caller's thread.
         const auto start = nowMs();
         results.restartSearch();
         double first = -1.0;
@@ -209,27 +207,28 @@ void BM_Search (benchmark::State& state)
         baseTotals += countTime (connection, buildCountQuery ({}, library->buildFilter (false)), pattern);
 
         auto t0 = nowMs();
-        grid.updateCounts (grid.getFilteredCounts(), grid.orderByRarity (c.tags), filter);
+        grid.updateCounts (grid.getFilteredCounts(), c.tags, filter);
         counts += nowMs() - t0;
         t0 = nowMs();
         grid.updateCounts (grid.getTotalCounts(), {}, library->buildFilter (false));
         totals += nowMs() - t0;
+        t0 = nowMs();
+        grid.updateCounts (true);
+        both += nowMs() - t0;
     }
 
     const auto n = (double) state.iterations();
     state.counters["pairRows"] = pairRows;
-    state.counters["files"] = fileRows;
     state.counters["listed"] = results.getNumRows();
     state.counters["base_first"] = baseFirst / n;
     state.counters["base_last"] = baseLast / n;
-    state.counters["stmt_first"] = rawFirst / n;
-    state.counters["stmt_last"] = rawLast / n;
     state.counters["list_first"] = listFirst / n;
     state.counters["list_last"] = listLast / n;
     state.counters["base_counts"] = baseCounts / n;
     state.counters["base_totals"] = baseTotals / n;
     state.counters["counts"] = counts / n;
     state.counters["totals"] = totals / n;
+    state.counters["both"] = both / n;
     state.counters["gathered"] = gathered / n;
 }
 
@@ -257,21 +256,20 @@ void BM_StopRunningSearch (benchmark::State& state)
     state.counters["worst_ms"] = worst;
 }
 
-long residentKb()
+size_t heapInUse()
 {
-    const auto statm = juce::File ("/proc/self/statm").loadFileAsString();
-    return juce::StringArray::fromTokens (statm, " ", "")[1].getLargeIntValue() * (long) getpagesize() / 1024;
+    const auto info = mallinfo2();
+    return info.uordblks + info.hblkhd;
 }
 
-// A library constructed until its first rows show, and the memory its unfiltered list holds.
+// A library constructed until its first rows show, and the heap its unfiltered list holds.
 void BM_ConstructAndList (benchmark::State& state)
 {
     const auto file = generatedLibrary ((int) state.range (0));
-    double toFirst = 0.0, heldKb = 0.0;
+    double toFirst = 0.0, heldKb = 0.0, allItemsKb = 0.0;
 
     for (auto _ : state)
     {
-        const auto before = residentKb();
         const auto start = nowMs();
         auto library = std::make_unique<Corvane> (file, benchFolder().getChildFile ("noTags.txt"));
         auto& results = library->getResults();
@@ -281,16 +279,22 @@ void BM_ConstructAndList (benchmark::State& state)
         while (results.isThreadRunning())
             std::this_thread::yield();
 
-        // What the items hold: the difference once they are gone and the heap is trimmed.
-        const auto listed = residentKb();
+        // What the list holds: rows, tags, and the items of a hundred rows on screen.
+        for (int row = 0; row < 100; ++row)
+            benchmark::DoNotOptimize (results.getItem (row));
+        const auto listed = heapInUse();
+        // Selecting every row makes every item.
+        results.selectAll();
+        const auto allItems = heapInUse();
         results.clear();
-        malloc_trim (0);
-        heldKb += (double) (listed - residentKb());
-        benchmark::DoNotOptimize (before);
+        const auto cleared = heapInUse();
+        heldKb += (double) (listed - cleared) / 1024.0;
+        allItemsKb += (double) (allItems - cleared) / 1024.0;
     }
 
     state.counters["first_rows_ms"] = toFirst / (double) state.iterations();
-    state.counters["resident_kb"] = heldKb / (double) state.iterations();
+    state.counters["held_kb"] = heldKb / (double) state.iterations();
+    state.counters["all_items_kb"] = allItemsKb / (double) state.iterations();
 }
 } // namespace
 
@@ -298,3 +302,4 @@ BENCHMARK (BM_Search)->ArgsProduct ({ { 100000 }, { 0, 1, 2, 3, 4, 5, 6 } })->Un
 BENCHMARK (BM_Search)->Name ("BM_SearchMillion")->ArgsProduct ({ { 1000000 }, { 0, 1, 3, 5 } })->Unit (benchmark::kMillisecond)->Iterations (1);
 BENCHMARK (BM_StopRunningSearch)->Arg (100000)->Unit (benchmark::kMillisecond)->Iterations (10);
 BENCHMARK (BM_ConstructAndList)->Arg (100000)->Unit (benchmark::kMillisecond)->Iterations (3);
+

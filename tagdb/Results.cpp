@@ -254,8 +254,9 @@ void Results::clearRows()
     items.clear();
     rowOfFile.clear();
     mappedRows = 0;
-    found.clear();
-    foundTags.clear();
+    // The storage goes too: a long list should not hold its memory while a short one shows.
+    std::vector<FoundFile>().swap (found);
+    std::vector<int>().swap (foundTags);
     foundTypes.clear();
 }
 
