@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <limits>
 
 namespace
 {
@@ -14,9 +15,11 @@ constexpr int filesBeforeWalking = 256;
 constexpr int listedShareForWalking = 4;
 } // namespace
 
-FileTagReader::FileTagReader (SQLiteConnection& db, bool filesComeNewestFirst)
-    : connection (db),
-      lookup (db, "SELECT tag FROM tags_files WHERE file = ?1"),
+FileTagReader::FileTagReader (SQLiteConnection& connection, const juce::File& databaseFile, juce::Thread& searchThread,
+                              bool filesComeNewestFirst)
+    : lookup (connection, "SELECT tag FROM tags_files WHERE file = ?1"),
+      file (databaseFile),
+      search (searchThread),
       newestFirst (filesComeNewestFirst)
 {
 }
@@ -28,11 +31,9 @@ bool FileTagReader::read (juce::int64 fileId, std::vector<int>& tags)
 
     if (walk == nullptr && shouldStartWalking (fileId))
     {
-        walk = std::make_unique<SQLitePrepared> (connection, "SELECT file, tag FROM tags_files WHERE file <= ?1 ORDER BY file DESC");
-        walk->bindInt (1, fileId);
-
-        if (! stepWalk())
-            return false;
+        walk = std::make_unique<LinkWalker> (file, LinkWalker::Direction::newestFirst, std::numeric_limits<juce::int64>::min(),
+                                            fileId, &search);
+        hasNextLink = walk->next (nextLink);
     }
 
     const auto before = tags.size();
@@ -62,27 +63,15 @@ bool FileTagReader::lookUp (juce::int64 fileId, std::vector<int>& tags)
     return result == SQLITE_DONE;
 }
 
-bool FileTagReader::stepWalk()
-{
-    // The file is read as a double, so that a link to a fractional or text file never equals
-    // a file id, with a single call per row.
-    if ((walkResult = walk->step()) == SQLITE_ROW)
-        walkFile = walk->getDouble (0);
-
-    return walkResult == SQLITE_ROW || walkResult == SQLITE_DONE;
-}
-
 bool FileTagReader::walkTo (juce::int64 fileId, std::vector<int>& tags)
 {
-    // A NULL tag reads as 0.
-    while (walkResult == SQLITE_ROW && walkFile >= (double) fileId)
+    while (hasNextLink && nextLink.file >= (double) fileId)
     {
-        if (walkFile == (double) fileId)
-            tags.push_back (walk->getInt (1));
+        if (nextLink.file == (double) fileId)
+            tags.push_back (nextLink.tag);
 
-        if (! stepWalk())
-            return false;
+        hasNextLink = walk->next (nextLink);
     }
 
-    return true;
+    return hasNextLink || ! walk->hasFailed();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LinkWalker.h"
 #include "SQLitePrepared.h"
 
 #include <memory>
@@ -7,11 +8,14 @@
 
 // Reads the tag ids of the files a search lists, one file after another. A lookup per file
 // costs an index search; when the files come newest first and most files are listed, one
-// walk down the link index costs less, so the reader changes to a walk once it sees that.
+// walk down the link index (on a thread of its own) costs less, so the reader changes to a
+// walk once it sees that.
 class FileTagReader
 {
 public:
-    FileTagReader (SQLiteConnection& connection, bool filesComeNewestFirst);
+    // The connection is the search's, on databaseFile; the search thread is the caller's.
+    FileTagReader (SQLiteConnection& connection, const juce::File& databaseFile, juce::Thread& searchThread,
+                   bool filesComeNewestFirst);
 
     // Appends the file's tag ids in ascending order. False when SQLite failed or was
     // interrupted, which ends the search.
@@ -23,15 +27,15 @@ private:
     bool lookUp (juce::int64 fileId, std::vector<int>& tags);
     bool walkTo (juce::int64 fileId, std::vector<int>& tags);
     bool shouldStartWalking (juce::int64 fileId) const noexcept;
-    bool stepWalk();
 
-    SQLiteConnection& connection;
     SQLitePrepared lookup;
-    std::unique_ptr<SQLitePrepared> walk;
+    const juce::File file;
+    juce::Thread& search;
+    std::unique_ptr<LinkWalker> walk;
+    LinkWalker::Link nextLink {};
+    bool hasNextLink = false;
     const bool newestFirst;
     juce::int64 firstFile = 0;
-    double walkFile = 0;
-    int walkResult = 0;
     int filesRead = 0;
 
     JUCE_DECLARE_NON_COPYABLE (FileTagReader)

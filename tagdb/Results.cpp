@@ -89,7 +89,7 @@ void Results::run()
     if (select.getParameterCount() > 0)
         select.bindText (1, namePattern);
 
-    FileTagReader tagReader (connection.get(), listsNewestFirst (searchFilter));
+    FileTagReader tagReader (connection.get(), databaseFile, *this, listsNewestFirst (searchFilter));
     // Per tag, the files of this search that carry it: the filtered counts, for free.
     // Tag ids are small, so most counts live in a plain table.
     std::vector<int> counts (1024, 0);
