@@ -7,7 +7,7 @@ SQLiteConnection::~SQLiteConnection()
     close();
 }
 
-bool SQLiteConnection::open (const juce::File& file, int busyTimeoutMs, Use use)
+bool SQLiteConnection::open (const juce::File& file, int busyTimeoutMs, Use use, Missing missing)
 {
     close();
 
@@ -16,7 +16,7 @@ bool SQLiteConnection::open (const juce::File& file, int busyTimeoutMs, Use use)
 
     sqlite3* opened = nullptr;
     const auto result = sqlite3_open_v2 (file.getFullPathName().toRawUTF8(), &opened,
-                                         SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE
+                                         SQLITE_OPEN_READWRITE | (missing == Missing::create ? SQLITE_OPEN_CREATE : 0)
                                              | (use == Use::byOneThread ? SQLITE_OPEN_NOMUTEX : SQLITE_OPEN_FULLMUTEX),
                                          nullptr);
 

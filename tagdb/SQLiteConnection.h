@@ -22,8 +22,15 @@ public:
         byOneThread
     };
 
-    // Opens the file read-write, creating it when missing; closes a previous connection first.
-    bool open (const juce::File& file, int busyTimeoutMs, Use use = Use::byManyThreads);
+    enum class Missing
+    {
+        create,
+        fail
+    };
+
+    // Opens the file read-write, creating it when missing unless told otherwise; closes a
+    // previous connection first.
+    bool open (const juce::File& file, int busyTimeoutMs, Use use = Use::byManyThreads, Missing missing = Missing::create);
     bool close();
     bool isOpen() const noexcept { return handle != nullptr; }
 

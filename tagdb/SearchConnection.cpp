@@ -22,7 +22,8 @@ SearchConnection::~SearchConnection()
 
 bool SearchConnection::open (const juce::File& file)
 {
-    if (! file.existsAsFile() || ! connection.open (file, 0, SQLiteConnection::Use::byOneThread))
+    // A file deleted under the search is not created again.
+    if (! connection.open (file, 0, SQLiteConnection::Use::byOneThread, SQLiteConnection::Missing::fail))
         return false;
 
     sqlite3_progress_handler (connection.get(), stepsPerCheck, progress, &thread);
