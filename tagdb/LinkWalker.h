@@ -16,7 +16,8 @@ class LinkWalker : private juce::Thread
 public:
     struct Link
     {
-        // Read as a double, so that a link to a fractional or text file never equals a file id.
+        // Read as a double, so that a link to a fractional file never equals a file id; links
+        // to text or NULL files lie outside every walk.
         double file;
         int tag;
     };

@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <limits>
 #include <unordered_map>
 
 namespace
@@ -61,15 +62,19 @@ bool TagCounter::count (SQLiteConnection& connection, const juce::String& namePa
     }
 
     SQLitePrepared files (connection, "SELECT id" + flags + " FROM data WHERE " + wanted + " ORDER BY id");
-    SQLitePrepared links (connection, "SELECT file, tag FROM tags_files ORDER BY file");
+    // Only numeric files can equal a file id: the range leaves text and NULL out.
+    SQLitePrepared links (connection, "SELECT file, tag FROM tags_files WHERE file BETWEEN ?1 AND ?2 ORDER BY file");
     if (! files.isValid() || ! links.isValid())
         return false;
 
     if (files.getParameterCount() > 0)
         files.bindText (1, namePattern);
 
-    // The link cursor. The file is read as a double, so that a link to a fractional or text
-    // file never equals a file id, with a single call per row.
+    links.bindInt (1, std::numeric_limits<juce::int64>::min());
+    links.bindInt (2, std::numeric_limits<juce::int64>::max());
+
+    // The link cursor. The file is read as a double, so that a link to a fractional file never
+    // equals a file id.
     double linkFile = 0;
     int linkResult = SQLITE_ROW;
     auto nextLink = [&]

@@ -142,6 +142,8 @@ protected:
                     raw.exec ("INSERT INTO tags_files (file,tag) VALUES (last_insert_rowid()," + juce::String (tag) + ")");
         }
 
+        // Links no file can match, and one without a tag (it reads as tag 0).
+        raw.exec ("INSERT INTO tags_files (file,tag) VALUES ('3x', 2), (4.5, 3), (999999, 4), (NULL, 5), (7, NULL)");
         raw.exec ("COMMIT");
     }
 
