@@ -5,13 +5,13 @@
 #include "SQLitePrepared.h"
 #include "SearchConnection.h"
 #include "SearchQuery.h"
+#include "TagTally.h"
 #include "TaggedItem.h"
 #include "framework/object/ServiceLookup.h"
 
 #include <sqlite3.h>
 
 #include <string_view>
-#include <unordered_map>
 
 namespace
 {
@@ -91,9 +91,7 @@ void Results::run()
 
     FileTagReader tagReader (connection.get(), databaseFile, *this, listsNewestFirst (searchFilter));
     // Per tag, the files of this search that carry it: the filtered counts, for free.
-    // Tag ids are small, so most counts live in a plain table.
-    std::vector<int> counts (1024, 0);
-    std::unordered_map<int, int> largeTagCounts;
+    TagTally counts;
     std::vector<std::string> typeBytes;
     int lastType = -1;
     int stepResult = SQLITE_DONE;
@@ -143,13 +141,7 @@ void Results::run()
         file.numTags = (int) batch.tags.size() - file.firstTag;
 
         for (auto i = (size_t) file.firstTag; i < batch.tags.size(); ++i)
-        {
-            const auto tag = batch.tags[i];
-            if (tag >= 0 && (size_t) tag < counts.size())
-                ++counts[(size_t) tag];
-            else
-                ++largeTagCounts[tag];
-        }
+            counts.add (batch.tags[i]);
 
         batch.files.push_back (file);
 
@@ -175,12 +167,7 @@ void Results::run()
 
     {
         const juce::ScopedLock sl (itemLock);
-        searchCounts.clear();
-        for (size_t tag = 0; tag < counts.size(); ++tag)
-            if (counts[tag] > 0)
-                searchCounts.set ((int) tag, counts[tag]);
-        for (auto& [tag, count] : largeTagCounts)
-            searchCounts.set (tag, count);
+        counts.copyTo (searchCounts);
         searchCountsReady = true;
     }
 

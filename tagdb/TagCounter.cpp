@@ -1,42 +1,15 @@
 #include "TagCounter.h"
 
 #include "SQLitePrepared.h"
+#include "TagTally.h"
 
 #include <sqlite3.h>
 
 #include <algorithm>
 #include <limits>
-#include <unordered_map>
 
 namespace
 {
-// Tag ids are small, so most counts live in a plain table.
-class Tally
-{
-public:
-    void add (int tag)
-    {
-        if (tag >= 0 && (size_t) tag < small.size())
-            ++small[(size_t) tag];
-        else
-            ++large[tag];
-    }
-
-    void copyTo (juce::HashMap<int, int>& counts) const
-    {
-        counts.clear();
-        for (size_t tag = 0; tag < small.size(); ++tag)
-            if (small[tag] > 0)
-                counts.set ((int) tag, small[tag]);
-        for (auto& [tag, count] : large)
-            counts.set (tag, count);
-    }
-
-private:
-    std::vector<int> small = std::vector<int> (1024, 0);
-    std::unordered_map<int, int> large;
-};
-
 bool carriesAll (const std::vector<int>& fileTags, const juce::Array<int>& required)
 {
     for (auto tag : required)
@@ -84,7 +57,7 @@ bool TagCounter::count (SQLiteConnection& connection, const juce::String& namePa
     };
     nextLink();
 
-    std::vector<Tally> tallies (selections.size());
+    std::vector<TagTally> tallies (selections.size());
     std::vector<int> fileTags;
     int fileResult;
 
