@@ -4,7 +4,6 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
-#include <string>
 #include <vector>
 
 class Corvane;
