@@ -202,9 +202,11 @@ TEST_F (LibraryTest, FileLockedByAnotherProcessIsWaitedForAndKeepsItsRows)
     RawDatabase (dbFile).exec ("INSERT INTO data (name, path, type) VALUES ('kept', '/kept.wav', 'WAV file')");
 
     // Another process takes the write lock and holds it until told to let go (10 s at most).
+    // It waits for the lock itself: each look below takes the lock for a moment, and a
+    // process that met it then would give up and never hold it.
     const auto release = temp / "release";
     juce::ChildProcess holder;
-    const auto script = "(echo \"BEGIN IMMEDIATE; UPDATE data SET quality = 0.5;\"; i=0; while [ ! -e "
+    const auto script = "(echo \".timeout 5000\"; echo \"BEGIN IMMEDIATE; UPDATE data SET quality = 0.5;\"; i=0; while [ ! -e "
                         + release.getFullPathName().quoted() + " ] && [ $i -lt 200 ]; do sleep 0.05; i=$((i+1)); done; "
                         + "echo 'COMMIT;') | " + sqlite.getFullPathName() + " " + dbFile.getFullPathName().quoted();
     ASSERT_TRUE (holder.start (juce::StringArray { "/bin/sh", "-c", script }));
