@@ -3,7 +3,6 @@
 #include <sqlite3.h>
 
 #include <algorithm>
-#include <limits>
 
 namespace
 {
@@ -31,8 +30,7 @@ bool FileTagReader::read (juce::int64 fileId, std::vector<int>& tags)
 
     if (walk == nullptr && shouldStartWalking (fileId))
     {
-        walk = std::make_unique<LinkWalker> (file, LinkWalker::Direction::newestFirst, std::numeric_limits<juce::int64>::min(),
-                                            fileId, &search);
+        walk = std::make_unique<LinkWalker> (file, fileId, search);
         hasNextLink = walk->next (nextLink);
     }
 

@@ -21,8 +21,6 @@ public:
     // interrupted, which ends the search.
     bool read (juce::int64 fileId, std::vector<int>& tags);
 
-    bool isWalking() const noexcept { return walk != nullptr; }
-
 private:
     bool lookUp (juce::int64 fileId, std::vector<int>& tags);
     bool walkTo (juce::int64 fileId, std::vector<int>& tags);

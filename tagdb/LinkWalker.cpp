@@ -12,14 +12,11 @@ constexpr size_t chunksAhead = 32;
 constexpr auto pollInterval = std::chrono::milliseconds (5);
 } // namespace
 
-LinkWalker::LinkWalker (const juce::File& databaseFile, Direction walkDirection, juce::int64 lowestFile, juce::int64 highestFile,
-                        juce::Thread* readingThread)
+LinkWalker::LinkWalker (const juce::File& databaseFile, juce::int64 fromFile, juce::Thread& searchThread)
     : juce::Thread ("corvanelinkwalker"),
       file (databaseFile),
-      direction (walkDirection),
-      lowest (lowestFile),
-      highest (highestFile),
-      reader (readingThread)
+      from (fromFile),
+      search (searchThread)
 {
     startThread();
 }
@@ -38,10 +35,9 @@ void LinkWalker::run()
 
     if (ok)
     {
-        SQLitePrepared walk (connection.get(), juce::String ("SELECT file, tag FROM tags_files WHERE file BETWEEN ?1 AND ?2 ORDER BY file")
-                                                   + (direction == Direction::newestFirst ? " DESC" : ""));
-        walk.bindInt (1, lowest);
-        walk.bindInt (2, highest);
+        // Text and NULL files compare above and below every number, so the bound leaves them out.
+        SQLitePrepared walk (connection.get(), "SELECT file, tag FROM tags_files WHERE file <= ?1 ORDER BY file DESC");
+        walk.bindInt (1, from);
         std::vector<Link> chunk;
         chunk.reserve (linksPerChunk);
         int result;
@@ -71,7 +67,7 @@ bool LinkWalker::hand (std::vector<Link>& chunk)
 
     while (ready.size() >= chunksAhead)
     {
-        if (threadShouldExit() || readerStopped())
+        if (shouldStop())
             return false;
 
         changed.wait_for (sl, pollInterval);
@@ -83,7 +79,7 @@ bool LinkWalker::hand (std::vector<Link>& chunk)
     chunk = {};
     chunk.reserve (linksPerChunk);
     changed.notify_all();
-    return ! (threadShouldExit() || readerStopped());
+    return ! shouldStop();
 }
 
 bool LinkWalker::next (Link& link)
@@ -98,7 +94,7 @@ bool LinkWalker::next (Link& link)
 
     while (ready.empty())
     {
-        if (finished || readerStopped())
+        if (finished || search.threadShouldExit())
             return false;
 
         changed.wait_for (sl, pollInterval);

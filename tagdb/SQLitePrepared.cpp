@@ -114,11 +114,6 @@ bool SQLitePrepared::isNull (int column) const
     return sqlite3_column_type (statement, column) == SQLITE_NULL;
 }
 
-int SQLitePrepared::getType (int column) const
-{
-    return sqlite3_column_type (statement, column);
-}
-
 const char* SQLitePrepared::getUtf8 (int column, int& numBytes) const
 {
     const auto* text = reinterpret_cast<const char*> (sqlite3_column_text (statement, column));

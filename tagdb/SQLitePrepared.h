@@ -39,8 +39,6 @@ public:
     juce::int64 getInt64 (int column) const;
     double getDouble (int column) const;
     bool isNull (int column) const;
-    // The SQLite type code of the column's value (SQLITE_INTEGER, SQLITE_NULL, ...).
-    int getType (int column) const;
     // The column's UTF-8 bytes, valid until the next step; numBytes receives their length.
     const char* getUtf8 (int column, int& numBytes) const;
 
