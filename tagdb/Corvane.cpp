@@ -6,7 +6,6 @@
 #include "FileAdder.h"
 #include "SQLLiteStatement.h"
 #include "SQLitePrepared.h"
-#include "SQLiteTransaction.h"
 #include "TaggedAIFFFile.h"
 #include "TaggedCoreAudioFile.h"
 #include "TaggedFLACFile.h"
@@ -308,31 +307,27 @@ bool Corvane::fillDefaultTags()
 {
     const auto names = DefaultTagNames::read (defaultTagsFile);
 
-    auto connection = database.openConnection();
-    if (connection == nullptr)
-        return false;
-
-    SQLiteTransaction transaction (*connection);
-    SQLitePrepared insert (*connection, "INSERT INTO tags (name,col,deleted,sort) VALUES (?,?,0,?)");
-
-    for (int column = DefaultTagNames::numColumns; --column >= 0;)
+    return database.writeInTransaction ([&] (SQLiteConnection& connection)
     {
-        for (int sort = DefaultTagNames::numPositions; --sort >= 0;)
-        {
-            const auto pieces = splitNames (names[sort + DefaultTagNames::numPositions * column]);
+        SQLitePrepared insert (connection, "INSERT INTO tags (name,col,deleted,sort) VALUES (?,?,0,?)");
 
-            for (int i = pieces.size(); --i >= 0;)
+        for (int column = DefaultTagNames::numColumns; --column >= 0;)
+        {
+            for (int sort = DefaultTagNames::numPositions; --sort >= 0;)
             {
-                insert.bindText (1, pieces[i].isNotEmpty() ? pieces[i] : juce::String ("unnamed"));
-                insert.bindInt (2, column);
-                insert.bindInt (3, sort);
-                insert.step();
-                insert.reset();
+                const auto pieces = splitNames (names[sort + DefaultTagNames::numPositions * column]);
+
+                for (int i = pieces.size(); --i >= 0;)
+                {
+                    insert.bindText (1, pieces[i].isNotEmpty() ? pieces[i] : juce::String ("unnamed"));
+                    insert.bindInt (2, column);
+                    insert.bindInt (3, sort);
+                    insert.step();
+                    insert.reset();
+                }
             }
         }
-    }
-
-    return transaction.commit();
+    });
 }
 
 bool Corvane::changeDatabaseFile (const juce::File& file)
@@ -466,45 +461,39 @@ bool Corvane::setQuality (const juce::Array<TaggedItem*>& items, double newRatin
     if (! std::isfinite (newRating))
         return false;
 
-    auto connection = database.openConnection();
-    if (connection == nullptr)
-        return false;
-
-    SQLiteTransaction transaction (*connection);
-    SQLitePrepared update (*connection, "UPDATE data SET quality=" + formatRating (newRating) + " WHERE id=?");
-
-    for (int i = items.size(); --i >= 0;)
+    const auto stored = database.writeInTransaction ([&] (SQLiteConnection& connection)
     {
-        auto* item = items.getUnchecked (i);
-        item->setQuality (newRating);
-        update.bindInt (1, item->getId());
-        update.step();
-        update.reset();
-    }
+        SQLitePrepared update (connection, "UPDATE data SET quality=" + formatRating (newRating) + " WHERE id=?");
 
-    return transaction.commit();
+        for (int i = items.size(); --i >= 0;)
+        {
+            update.bindInt (1, items.getUnchecked (i)->getId());
+            update.step();
+            update.reset();
+        }
+    });
+
+    // The items show what the library holds: a rating that could not be stored is not shown.
+    if (stored)
+        for (int i = items.size(); --i >= 0;)
+            items.getUnchecked (i)->setQuality (newRating);
+
+    return stored;
 }
 
 bool Corvane::runForEachId (const juce::String& sql, const juce::Array<int>& fileIds)
 {
-    auto connection = database.openConnection();
-    if (connection == nullptr)
-        return false;
-
-    SQLiteTransaction transaction (*connection);
-    if (! transaction.isActive())
-        return false;
-
-    SQLitePrepared statement (*connection, sql);
-
-    for (int i = fileIds.size(); --i >= 0;)
+    return database.writeInTransaction ([&] (SQLiteConnection& connection)
     {
-        statement.bindInt (1, fileIds.getUnchecked (i));
-        statement.step();
-        statement.reset();
-    }
+        SQLitePrepared statement (connection, sql);
 
-    return transaction.commit();
+        for (int i = fileIds.size(); --i >= 0;)
+        {
+            statement.bindInt (1, fileIds.getUnchecked (i));
+            statement.step();
+            statement.reset();
+        }
+    });
 }
 
 bool Corvane::addTagToFiles (const juce::Array<int>& fileIds, int tagId)

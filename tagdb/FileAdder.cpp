@@ -176,28 +176,21 @@ bool FileAdder::link (const juce::Array<int>& fileIds, const juce::Array<int>& t
     auto& database = library.getDatabase();
     const juce::ScopedLock sl (database.getLock());
 
-    auto connection = database.openConnection();
-    if (connection == nullptr)
-        return false;
-
-    SQLiteTransaction transaction (*connection);
-    if (! transaction.isActive())
-        return false;
-
-    SQLitePrepared link (*connection, "INSERT INTO tags_files (file,tag) VALUES (?,?);");
-
-    for (int i = fileIds.size(); --i >= 0;)
+    return database.writeInTransaction ([&] (SQLiteConnection& connection)
     {
-        link.bindInt (1, fileIds.getUnchecked (i));
+        SQLitePrepared link (connection, "INSERT INTO tags_files (file,tag) VALUES (?,?);");
 
-        // A link that exists already fails on the UNIQUE constraint and is skipped.
-        for (int t = tagIds.size(); --t >= 0;)
+        for (int i = fileIds.size(); --i >= 0;)
         {
-            link.bindInt (2, tagIds.getUnchecked (t));
-            link.step();
-            link.reset();
-        }
-    }
+            link.bindInt (1, fileIds.getUnchecked (i));
 
-    return transaction.commit();
+            // A link that exists already fails on the UNIQUE constraint and is skipped.
+            for (int t = tagIds.size(); --t >= 0;)
+            {
+                link.bindInt (2, tagIds.getUnchecked (t));
+                link.step();
+                link.reset();
+            }
+        }
+    });
 }

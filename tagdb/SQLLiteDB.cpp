@@ -1,5 +1,7 @@
 #include "SQLLiteDB.h"
 
+#include "SQLiteTransaction.h"
+
 #include "SQLLiteDBClient.h"
 #include "SQLLiteStatement.h"
 #include "SQLitePrepared.h"
@@ -69,6 +71,20 @@ bool SQLLiteDB::close()
 {
     const juce::ScopedLock sl (lock);
     return connection.close();
+}
+
+bool SQLLiteDB::writeInTransaction (const std::function<void (SQLiteConnection&)>& work) const
+{
+    auto privateConnection = openConnection();
+    if (privateConnection == nullptr)
+        return false;
+
+    SQLiteTransaction transaction (*privateConnection);
+    if (! transaction.isActive())
+        return false;
+
+    work (*privateConnection);
+    return transaction.commit();
 }
 
 std::unique_ptr<SQLiteConnection> SQLLiteDB::openConnection (SQLiteConnection::Use use) const

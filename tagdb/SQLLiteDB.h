@@ -7,6 +7,7 @@
 #include <juce_events/juce_events.h>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 class SQLLiteDBClient;
@@ -58,6 +59,10 @@ public:
     // How long every connection of this database waits for another connection's lock.
     void setBusyTimeout (int milliseconds) noexcept { busyTimeoutMs = milliseconds; }
     int getBusyTimeout() const noexcept { return busyTimeoutMs; }
+
+    // Runs work on a new private connection inside one write transaction. True when the
+    // transaction began and its changes reached the file; nothing is written otherwise.
+    bool writeInTransaction (const std::function<void (SQLiteConnection&)>& work) const;
 
     // A new private connection on the current file, null when it cannot be opened.
     std::unique_ptr<SQLiteConnection> openConnection (SQLiteConnection::Use use = SQLiteConnection::Use::byManyThreads) const;

@@ -181,6 +181,19 @@ TEST_F (LibraryTest, RatingsAreWrittenToRowsAndItems)
     EXPECT_EQ (RawDatabase (dbFile).rows ("SELECT quality FROM data"), juce::StringArray ("0.6", "0.6"));
 
     EXPECT_FALSE (library->setQuality (items, std::numeric_limits<double>::quiet_NaN()));
+
+    // A rating that cannot be stored (another connection holds the write lock) is not shown.
+    {
+        RawDatabase other (dbFile);
+        ASSERT_TRUE (other.exec ("BEGIN IMMEDIATE"));
+        library->getDatabase().setBusyTimeout (50);
+        EXPECT_FALSE (library->setQuality (items, 0.9));
+        other.exec ("ROLLBACK");
+    }
+    for (auto* item : items)
+        EXPECT_EQ (item->getQuality(), 0.6);
+    EXPECT_EQ (RawDatabase (dbFile).rows ("SELECT quality FROM data"), juce::StringArray ("0.6", "0.6"));
+
     EXPECT_EQ (Corvane::formatRating (1.0), "1");
     EXPECT_EQ (Corvane::formatRating (0.123456789), "0.123457");
     EXPECT_EQ (Corvane::escapeQuotes ("it's 'x'"), "it''s ''x''");
