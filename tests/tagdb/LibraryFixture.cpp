@@ -30,13 +30,19 @@ bool RawDatabase::exec (const juce::String& sql)
     return sqlite3_exec (handle->db, sql.toRawUTF8(), nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
-juce::StringArray RawDatabase::rows (const juce::String& sql)
+juce::StringArray RawDatabase::rows (const juce::String& sql, const juce::String& parameter)
 {
     juce::StringArray result;
     sqlite3_stmt* statement = nullptr;
 
     if (sqlite3_prepare_v2 (handle->db, sql.toRawUTF8(), -1, &statement, nullptr) != SQLITE_OK)
+    {
+        result.add ("prepare failed: " + juce::String (sqlite3_errmsg (handle->db)));
         return result;
+    }
+
+    if (sqlite3_bind_parameter_count (statement) > 0)
+        sqlite3_bind_text (statement, 1, parameter.toRawUTF8(), -1, SQLITE_TRANSIENT);
 
     while (sqlite3_step (statement) == SQLITE_ROW)
     {

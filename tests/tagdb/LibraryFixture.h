@@ -18,8 +18,10 @@ public:
 
     // Runs the statements; false on any error.
     bool exec (const juce::String& sql);
-    // The rows of one statement, columns joined with "|", NULL as "".
-    juce::StringArray rows (const juce::String& sql);
+    // The rows of one statement, columns joined with "|", NULL as "". A statement that asks
+    // for a value gets parameter as ?1. One that does not compile answers one row saying so,
+    // so that a comparison with it fails visibly.
+    juce::StringArray rows (const juce::String& sql, const juce::String& parameter = {});
     juce::String value (const juce::String& sql) { return rows (sql)[0]; }
     int count (const juce::String& sql) { return value (sql).getIntValue(); }
     // True while another connection holds the write lock.

@@ -2,7 +2,6 @@
 #include "tagdb/SearchQuery.h"
 #include "tagdb/TaggedItem.h"
 
-#include <sqlite3.h>
 
 #include <map>
 
@@ -14,36 +13,7 @@ namespace
 // rows come as their columns joined with "|", NULL as "".
 juce::StringArray runStatement (const juce::File& file, const juce::String& sql, const juce::String& pattern)
 {
-    juce::StringArray result;
-    sqlite3* db = nullptr;
-    sqlite3_open (file.getFullPathName().toRawUTF8(), &db);
-    sqlite3_busy_timeout (db, 10000);
-    sqlite3_stmt* statement = nullptr;
-
-    if (sqlite3_prepare_v2 (db, sql.toRawUTF8(), -1, &statement, nullptr) == SQLITE_OK)
-    {
-        if (sqlite3_bind_parameter_count (statement) > 0)
-            sqlite3_bind_text (statement, 1, pattern.toRawUTF8(), -1, SQLITE_TRANSIENT);
-
-        while (sqlite3_step (statement) == SQLITE_ROW)
-        {
-            juce::StringArray columns;
-            for (int i = 0; i < sqlite3_column_count (statement); ++i)
-            {
-                const auto* text = reinterpret_cast<const char*> (sqlite3_column_text (statement, i));
-                columns.add (text != nullptr ? juce::String::fromUTF8 (text) : juce::String());
-            }
-            result.add (columns.joinIntoString ("|"));
-        }
-    }
-    else
-    {
-        result.add ("prepare failed: " + juce::String (sqlite3_errmsg (db)));
-    }
-
-    sqlite3_finalize (statement);
-    sqlite3_close (db);
-    return result;
+    return RawDatabase (file).rows (sql, pattern);
 }
 
 struct FoundFile
