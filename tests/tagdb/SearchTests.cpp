@@ -2,7 +2,6 @@
 #include "tagdb/SearchQuery.h"
 #include "tagdb/TaggedItem.h"
 
-
 #include <map>
 
 namespace corvane::test
